@@ -1,0 +1,39 @@
+# Front door: `make demo` runs the program against the bundled demo content
+# server; `make test` builds and runs every test.
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+PRESET ?= default
+BUILD_DIR := build
+
+.PHONY: all deps configure build test test-sanitize demo bench format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	cmake --build --preset $(PRESET) -j $(JOBS)
+
+test: build
+	scripts/run-tests $(BUILD_DIR) unit behaviour desktop
+
+test-sanitize: deps
+	cmake --preset $(if $(CI),ci-sanitize,sanitize) >/dev/null
+	cmake --build --preset $(if $(CI),ci-sanitize,sanitize) -j $(JOBS)
+	scripts/run-tests build-sanitize unit behaviour
+
+demo: build
+	scripts/demo $(BUILD_DIR)
+
+bench: build
+	$(BUILD_DIR)/bench/quillo-bench
+
+format:
+	git ls-files '*.cpp' '*.hpp' | xargs clang-format -i
+
+clean:
+	rm -rf build build-sanitize

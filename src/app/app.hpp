@@ -1,0 +1,47 @@
+#pragma once
+
+#include <filesystem>
+
+#include "app/run_state.hpp"
+#include "config/config_store.hpp"
+#include "content/content_client.hpp"
+#include "platform/platform.hpp"
+#include "ui/model/window_model.hpp"
+
+namespace quillo {
+
+// The context every behaviour module receives when it binds its handlers:
+// the run state and the services. No globals: tests build as many as they
+// like.
+class App {
+public:
+    App(ConfigStore& config, ContentClient& content, Platform& platform, ui::WindowModel& windows);
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    // Binds every behaviour module's handlers to the window model.
+    void bindBehaviours();
+
+    // Program entry: loads MainWindow, whose created event runs the start-up.
+    void start();
+
+    RunState& state() { return state_; }
+    ConfigStore& config() { return config_; }
+    ContentClient& content() { return content_; }
+    Platform& platform() { return platform_; }
+    ui::WindowModel& windows() { return windows_; }
+
+    // Program directory + "Skins/Default/" + file.
+    std::filesystem::path skinFile(std::string_view file) const;
+    std::filesystem::path programDirectory() const { return programDirectory_; }
+
+private:
+    ConfigStore& config_;
+    ContentClient& content_;
+    Platform& platform_;
+    ui::WindowModel& windows_;
+    std::filesystem::path programDirectory_;
+    RunState state_;
+};
+
+}  // namespace quillo

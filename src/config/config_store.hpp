@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "config/ini_file.hpp"
+#include "core/text.hpp"
+
+namespace quillo {
+
+// The program's settings and window-state flags: section "Config" of
+// Config.ini in the program directory. Every read goes to the file and every
+// write reaches it before the call returns.
+class ConfigStore {
+public:
+    explicit ConfigStore(const std::filesystem::path& programDirectory);
+
+    // A missing file or key reads as the empty text; callers pass no default.
+    Text readConfig(std::string_view key) const;
+
+    // A failed write (read-only directory) is not reported; the next read
+    // returns the old value.
+    void writeConfig(std::string_view key, std::string_view value) const;
+
+    const std::filesystem::path& path() const { return file_.path(); }
+
+private:
+    IniFile file_;
+};
+
+}  // namespace quillo

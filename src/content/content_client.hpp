@@ -1,0 +1,49 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/text.hpp"
+
+namespace quillo {
+
+struct ContentClientLimits {
+    std::chrono::milliseconds connectTimeout{5000};
+    std::chrono::milliseconds requestTimeout{10000};
+    long maxRedirects = 5;
+    std::size_t maxBodyBytes = 1024 * 1024;
+};
+
+// Blocking client for the content server. One HTTP handle lives as long as
+// the client, so consecutive requests reuse a kept-alive connection.
+//
+// The base address is held only enciphered and deciphered anew for every
+// address formed; nothing is cached or retried.
+class ContentClient {
+public:
+    explicit ContentClient(std::string baseAddressCipher, ContentClientLimits limits = {});
+    ~ContentClient();
+    ContentClient(const ContentClient&) = delete;
+    ContentClient& operator=(const ContentClient&) = delete;
+
+    // The deciphered base address (the site's home page).
+    Text baseAddress() const;
+
+    // Base address immediately followed by the path; nothing is added.
+    Text pageAddress(std::string_view path) const;
+
+    // One GET of the page address. The body as text, or the empty text on any
+    // failure: no connection, time-out, a status other than 2xx, a body over
+    // the size cap.
+    Text fetchPage(std::string_view path);
+
+private:
+    struct Impl;
+    std::string baseAddressCipher_;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace quillo

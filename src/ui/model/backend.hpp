@@ -1,0 +1,73 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "core/text.hpp"
+#include "ui/model/geometry.hpp"
+#include "ui/model/window_definition.hpp"
+
+namespace quillo::ui {
+
+class Window;
+class Control;
+
+enum class WindowProperty { Geometry, Visible, Title, State, KeepOnTop, KeepCaptionActive };
+
+enum class ControlProperty {
+    Geometry,
+    Visible,
+    Text,
+    TextColor,
+    Font,
+    Images,
+    Checked,
+    Interval,
+    Address,     // hypertext view box
+    ZOrder,      // the control was sent to the bottom of its siblings
+    StatusText,  // status bar parts
+};
+
+enum class BrowserCommand { Navigate, GoBack, GoForward, Refresh, Stop };
+
+// What a toolkit must do for the window model. The model calls it after
+// changing its own state; the backend reports user and browser events back
+// through WindowModel::raise and WindowModel::chooseMenuItem.
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    // A window and its controls now exist in the model: build the real
+    // window from the live properties and show it when it is visible. The
+    // created event runs right after this returns.
+    virtual void windowCreated(Window& window) = 0;
+    virtual void windowDestroyed(Window& window) = 0;
+    // A window that was open was loaded again, or a modal one was loaded:
+    // bring it to the front.
+    virtual void windowRaised(Window& window) = 0;
+
+    virtual void windowChanged(Window& window, WindowProperty property) = 0;
+    virtual void controlChanged(Window& window, Control& control, ControlProperty property) = 0;
+
+    // Navigate carries the address; the other commands ignore it. The silent
+    // flag of the browser is a control property read at navigation time.
+    virtual void browserCommand(Window& window, Control& browser, BrowserCommand command,
+                                const Text& address) = 0;
+
+    // Pops up the menu at the pointer, or at the given screen position. The
+    // chosen item comes back through WindowModel::chooseMenuItem.
+    virtual void popupMenu(Window& window, const MenuDef& menu,
+                           std::optional<Point> screenPosition) = 0;
+
+    // Shows the window's tray icon (again) with the icon file and tooltip.
+    virtual void setTrayIcon(Window& window, const std::filesystem::path& iconFile,
+                             const Text& tooltip) = 0;
+
+    virtual Size clientSize(const Window& window) = 0;
+    virtual Point pointerPosition() = 0;
+
+    // The main window is gone: end the event loop.
+    virtual void quit() = 0;
+};
+
+}  // namespace quillo::ui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+
+#include "core/text.hpp"
+#include "ui/model/geometry.hpp"
+
+namespace quillo::ui {
+
+enum class EventKind {
+    Created,           // a window, once per creation, after its controls exist
+    Clicked,           // image button, check box, push button
+    LeftButtonDown,    // transparent label, with the pointer position
+    RightButtonDown,   // browser, with the pointer position
+    Tick,              // timer
+    TrayAction,        // the window's tray icon: code 1, 2 or 3
+    StatusTextChange,  // browser, with the text
+    NewWindow2,        // browser; the handler may set cancel
+    DocumentComplete,  // browser
+};
+
+// Whether an event stands for user input, which a modal window withholds
+// from the windows beneath it.
+bool isUserInput(EventKind kind);
+
+struct EventArgs {
+    Point position;      // pointer position for button presses
+    Text text;           // status text
+    int code = 0;        // tray action code
+    bool cancel = false;  // NewWindow2: set by the handler to cancel the engine's own window
+};
+
+using Handler = std::function<void(EventArgs&)>;
+
+}  // namespace quillo::ui

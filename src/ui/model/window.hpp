@@ -1,0 +1,97 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/text.hpp"
+#include "ui/model/control.hpp"
+#include "ui/model/geometry.hpp"
+#include "ui/model/window_definition.hpp"
+
+namespace quillo::ui {
+
+class WindowModel;
+
+enum class WindowState { Normal, Minimized, Maximized };
+
+// A live window created from its definition. Controls are addressed by their
+// stored names.
+class Window {
+public:
+    Window(WindowModel& model, const WindowDef& definition, bool modal);
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    const std::string& name() const { return name_; }
+    const WindowDef& definition() const { return definition_; }
+    bool modal() const { return modal_; }
+    // False once the window has been destroyed; every setter is then inert.
+    bool alive() const { return alive_; }
+
+    // The control of that stored name. An unknown name is a programming
+    // error and aborts with its name.
+    Control& control(std::string_view name);
+    const Control& control(std::string_view name) const;
+    Control* findControl(std::string_view name);
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+
+    const Text& title() const { return title_; }
+    void setTitle(Text title);
+
+    Rect geometry() const { return geometry_; }
+    void setGeometry(Rect geometry);
+    void move(int left, int top, int width, int height) { setGeometry({left, top, width, height}); }
+    void setLeft(int left);
+    void setTop(int top);
+    int left() const { return geometry_.left; }
+    int top() const { return geometry_.top; }
+
+    // Width and height of the area inside the (absent) frame.
+    Size clientSize() const;
+
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+
+    WindowState state() const { return state_; }
+    void setState(WindowState state);
+
+    bool keepOnTop() const { return keepOnTop_; }
+    void setKeepOnTop(bool keep);
+    bool keepCaptionActive() const { return keepCaptionActive_; }
+    void setKeepCaptionActive(bool keep);
+
+    std::optional<Color> background() const { return definition_.background; }
+
+    // Pops up one of the window's menus by its name, at the pointer or at a
+    // screen position. An unknown menu name aborts.
+    void popupMenu(std::string_view menuName, std::optional<Point> screenPosition = std::nullopt);
+
+    // Shows the tray icon of this window.
+    void setTrayIcon(const std::filesystem::path& iconFile, const Text& tooltip);
+
+private:
+    friend class WindowModel;
+    friend class Control;
+    void changed(WindowProperty property);
+
+    WindowModel& model_;
+    const WindowDef& definition_;
+    std::string name_;
+    bool modal_;
+    bool alive_ = true;
+    std::vector<std::unique_ptr<Control>> controls_;
+    Text title_;
+    Rect geometry_;
+    bool visible_;
+    WindowState state_ = WindowState::Normal;
+    bool keepOnTop_ = false;
+    bool keepCaptionActive_ = false;
+};
+
+}  // namespace quillo::ui

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "ui/model/backend.hpp"
+#include "ui/model/event.hpp"
+#include "ui/model/window.hpp"
+#include "ui/model/window_definition.hpp"
+
+namespace quillo::ui {
+
+// Finds a window definition by name; null for an unknown name.
+using DefinitionLookup = std::function<const WindowDef*(std::string_view name)>;
+
+// The window manager and event dispatcher. One instance of each window name
+// at a time. Behaviours bind handlers to (window, control, event) and to
+// menu actions; backends report events through raise() and chooseMenuItem().
+//
+// Loading a window that is already open creates no second instance and does
+// not run its created event again: the open window is shown and raised and
+// the caller goes on with it.
+//
+// Destroying a window takes effect at once for the model (it is no longer
+// open and its setters are inert) but its objects are freed only when the
+// outermost event dispatch returns, so a handler may destroy its own window.
+class WindowModel {
+public:
+    static constexpr std::string_view kMainWindow = "MainWindow";
+
+    WindowModel(Backend& backend, DefinitionLookup definitions);
+    ~WindowModel();
+    WindowModel(const WindowModel&) = delete;
+    WindowModel& operator=(const WindowModel&) = delete;
+
+    // Handlers: control "" stands for the window itself (Created, TrayAction).
+    void bind(std::string_view window, std::string_view control, EventKind event, Handler handler);
+    // Menu items name their bound behaviour in the definitions.
+    void bindMenuAction(std::string_view window, std::string_view action,
+                        std::function<void()> handler);
+
+    // Creates the window from its definition (unless it is open), tells the
+    // backend, then runs its created event. A modal window withholds user
+    // input from every other window until it is destroyed. An unknown name
+    // aborts.
+    Window& load(std::string_view name, bool modal = false);
+    void destroy(std::string_view name);
+    bool isOpen(std::string_view name) const;
+    Window* find(std::string_view name);
+    const Window* find(std::string_view name) const;
+
+    // False once MainWindow has been destroyed (which destroys every other
+    // window and asks the backend to quit).
+    bool running() const { return running_; }
+
+    // From the backend: an event of a control ("" for the window). Events of
+    // windows that are not open are dropped, and so is user input to a window
+    // beneath an open modal window. Returns the arguments as the handler left
+    // them (NewWindow2's cancel flag).
+    EventArgs raise(std::string_view window, std::string_view control, EventKind event,
+                    EventArgs args = {});
+
+    // From the backend: the user chose item `index` (into MenuDef::items) of
+    // a popped-up menu; runs the item's bound action, if any.
+    void chooseMenuItem(std::string_view window, std::string_view menu, std::size_t index);
+
+    Backend& backend() { return backend_; }
+
+private:
+    friend class Window;
+    friend class Control;
+
+    struct DispatchGuard;
+    bool inputBlocked(std::string_view window) const;
+    void destroyWindow(std::unique_ptr<Window> window);
+    void collectGarbage();
+
+    Backend& backend_;
+    DefinitionLookup definitions_;
+    std::vector<std::unique_ptr<Window>> open_;
+    std::vector<std::unique_ptr<Window>> destroyed_;
+    std::map<std::tuple<std::string, std::string, EventKind>, Handler> handlers_;
+    std::map<std::pair<std::string, std::string>, std::function<void()>> menuActions_;
+    int dispatchDepth_ = 0;
+    bool running_ = true;
+};
+
+}  // namespace quillo::ui
