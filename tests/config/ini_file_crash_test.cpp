@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "config/ini_file.hpp"
+#include "support/temp_program_dir.hpp"
+
+namespace quillo {
+namespace {
+
+using test::TempProgramDir;
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// A writer killed at a random moment, over and over: after every kill the
+// file is whole and holds one of the two values, and at most the one sibling
+// of the interrupted write is left over.
+TEST(IniFileCrash, KilledWriterLeavesTheOldOrTheNewFile) {
+    const std::string oldValue = "old";
+    const std::string newValue = "new value, longer than the old one";
+    const auto fileWith = [](const std::string& value) {
+        return "; settings\r\n[Config]\r\nTray=1\r\nKey=" + value +
+               "\r\nStart=0\r\n\r\n[Other]\r\nX=y\r\n";
+    };
+    const std::string oldFile = fileWith(oldValue);
+    const std::string newFile = fileWith(newValue);
+
+    TempProgramDir dir;
+    dir.writeConfig(oldFile);
+    const IniFile file(dir.configPath());
+
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 4000);
+
+    const pid_t parent = ::getpid();
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(3);
+    int changes = 0;
+    std::string previous = oldFile;
+    for (int round = 0; round < 200 && Clock::now() < deadline; ++round) {
+        // The writer starts with the value the file does not hold.
+        const bool startWithNew = previous == oldFile;
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+            if (::getppid() != parent) {
+                ::_exit(1);
+            }
+            for (bool writeNew = startWithNew;; writeNew = !writeNew) {
+                file.write("Config", "Key", writeNew ? newValue : oldValue);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+
+        const std::string content = dir.readConfigFile();
+        ASSERT_TRUE(content == oldFile || content == newFile) << "round " << round << ":\n"
+                                                              << content;
+        const std::string value = file.read("Config", "Key");
+        ASSERT_TRUE(value == oldValue || value == newValue) << value;
+        changes += content != previous ? 1 : 0;
+        previous = content;
+
+        int siblings = 0;
+        for (const auto& entry : fs::directory_iterator(dir.path())) {
+            if (entry.path().filename() != "Config.ini") {
+                ++siblings;
+                fs::remove(entry.path());
+            }
+        }
+        ASSERT_LE(siblings, 1) << "round " << round;
+    }
+    // The writer got through often enough for the kills to hit every stage.
+    EXPECT_GT(changes, 10);
+}
+
+}  // namespace
+}  // namespace quillo
