@@ -1,0 +1,122 @@
+// quillo-content-server DIR [--port N]
+// Demo content server: serves the tree under DIR on 127.0.0.1 (port 8917
+// unless given; 0 picks a free one), byte for byte, DIR/index.html at "/".
+// Logs each request as "METHOD PATH STATUS" on stdout. SIGINT or SIGTERM
+// stops it; it then exits with status 0.
+
+#include <signal.h>
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "content_server/site_files.hpp"
+#include "page_server/page_server.hpp"
+
+namespace {
+
+constexpr int kDefaultPort = 8917;
+
+struct Arguments {
+    std::filesystem::path root;
+    int port = kDefaultPort;
+};
+
+std::optional<int> parsePort(std::string_view text) {
+    int port = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), port);
+    if (error != std::errc{} || end != text.data() + text.size() || port < 0 || port > 65535) {
+        return std::nullopt;
+    }
+    return port;
+}
+
+std::optional<Arguments> parseArguments(int argc, char** argv) {
+    Arguments arguments;
+    bool haveRoot = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--port" && i + 1 < argc) {
+            const std::optional<int> port = parsePort(argv[++i]);
+            if (!port) {
+                return std::nullopt;
+            }
+            arguments.port = *port;
+        } else if (!haveRoot && !argument.starts_with("-")) {
+            arguments.root = argument;
+            haveRoot = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!haveRoot) {
+        return std::nullopt;
+    }
+    return arguments;
+}
+
+sigset_t stopSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGTERM);
+    return set;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::optional<Arguments> arguments = parseArguments(argc, argv);
+    if (!arguments) {
+        std::fprintf(stderr, "usage: quillo-content-server DIR [--port N]\n");
+        return 2;
+    }
+    std::error_code error;
+    const std::filesystem::path root = std::filesystem::canonical(arguments->root, error);
+    if (error || !std::filesystem::is_directory(root)) {
+        std::fprintf(stderr, "quillo-content-server: not a directory: %s\n",
+                     arguments->root.c_str());
+        return 2;
+    }
+
+    // Block the stop signals (and SIGPIPE) before any thread starts, so every
+    // thread inherits the mask and only the waiter below ever takes them.
+    sigset_t blocked = stopSignals();
+    sigaddset(&blocked, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &blocked, nullptr);
+
+    quillo::PageServer server(quillo::siteHandler(root), {.port = arguments->port});
+    if (!server.bound()) {
+        std::fprintf(stderr, "quillo-content-server: cannot listen on 127.0.0.1:%d\n",
+                     arguments->port);
+        return 1;
+    }
+    server.setLogger([](const httplib::Request& request, const httplib::Response& response) {
+        std::printf("%s %s %d\n", request.method.c_str(), request.path.c_str(), response.status);
+        std::fflush(stdout);
+    });
+
+    std::jthread signalWaiter([&server](std::stop_token stop) {
+        const sigset_t signals = stopSignals();
+        const timespec pollInterval{0, 100'000'000};
+        while (!stop.stop_requested()) {
+            if (sigtimedwait(&signals, nullptr, &pollInterval) > 0) {
+                server.stop();
+                return;
+            }
+        }
+    });
+
+    std::printf("quillo-content-server: serving %s at http://127.0.0.1:%d/\n", root.c_str(),
+                server.port());
+    std::fflush(stdout);
+    const bool ok = server.run();
+    signalWaiter.request_stop();
+    signalWaiter.join();
+    std::printf("quillo-content-server: stopped\n");
+    return ok ? 0 : 1;
+}
