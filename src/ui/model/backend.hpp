@@ -41,9 +41,12 @@ public:
     // window from the live properties and show it when it is visible. The
     // created event runs right after this returns.
     virtual void windowCreated(Window& window) = 0;
+    // The window is no longer open and its setters are inert; the object
+    // stays readable until the model frees it, so keep no reference to it.
     virtual void windowDestroyed(Window& window) = 0;
-    // A window that was open was loaded again, or a modal one was loaded:
-    // bring it to the front.
+    // A window that was open was loaded again: bring it to the front. (A
+    // new window, modal or not, comes to the front through windowCreated;
+    // Window::modal() tells whether it withholds input from the others.)
     virtual void windowRaised(Window& window) = 0;
 
     virtual void windowChanged(Window& window, WindowProperty property) = 0;

@@ -27,7 +27,11 @@ struct Picture {
 enum class ImageSlot { Normal = 0, Hover = 1, Pressed = 2 };
 
 // A live control of an open window. Setters change the model and tell the
-// backend; on a destroyed window they change nothing.
+// backend; on a destroyed window they change nothing. Property setters
+// (geometry, visible, text, checked, status texts) tell the backend only when
+// the value changes; the setters that act (images, interval, address, z-order,
+// browser operations) tell it on every call. Texts are cut at their first
+// zero byte.
 class Control {
 public:
     Control(Window& window, const ControlDef& definition);
@@ -59,7 +63,8 @@ public:
     std::optional<Font> font() const { return font_; }
 
     // Picture boxes use the normal slot; image buttons use all three.
-    // Each call reads the file anew.
+    // Each call reads the file anew; an unreadable file gives an empty
+    // picture that keeps its path.
     void setImage(const std::filesystem::path& file);
     void setImages(const std::filesystem::path& normal, const std::filesystem::path& hover,
                    const std::filesystem::path& pressed);
@@ -70,7 +75,8 @@ public:
     bool checked() const { return checked_; }
     void setChecked(bool checked);
 
-    // Timers: 0 stops the timer; any other value (re)starts it.
+    // Timers: 0 stops the timer; any other value (re)starts it, the same
+    // value included. A negative value counts as 0.
     int interval() const { return interval_; }
     void setInterval(int milliseconds);
 
@@ -79,7 +85,8 @@ public:
     const Text& address() const { return address_; }
     void setAddress(Text address);
 
-    // Status bar parts.
+    // Status bar parts, from 0; a part never set reads empty. Setting a
+    // negative part aborts.
     Text statusText(int part) const;
     void setStatusText(int part, Text text);
 
@@ -98,6 +105,7 @@ public:
 private:
     bool live() const;
     void changed(ControlProperty property);
+    void command(BrowserCommand command);
 
     Window& window_;
     std::string name_;

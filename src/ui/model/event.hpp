@@ -24,9 +24,9 @@ enum class EventKind {
 bool isUserInput(EventKind kind);
 
 struct EventArgs {
-    Point position;      // pointer position for button presses
-    Text text;           // status text
-    int code = 0;        // tray action code
+    Point position;       // pointer position for button presses
+    Text text;            // status text
+    int code = 0;         // tray action code
     bool cancel = false;  // NewWindow2: set by the handler to cancel the engine's own window
 };
 

@@ -19,7 +19,9 @@ class WindowModel;
 enum class WindowState { Normal, Minimized, Maximized };
 
 // A live window created from its definition. Controls are addressed by their
-// stored names.
+// stored names. Setters change nothing once the window is destroyed; they
+// tell the backend only when the value changes. Texts are cut at their first
+// zero byte.
 class Window {
 public:
     Window(WindowModel& model, const WindowDef& definition, bool modal);
@@ -37,7 +39,11 @@ public:
     Control& control(std::string_view name);
     const Control& control(std::string_view name) const;
     Control* findControl(std::string_view name);
+    // In definition order.
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+    // Stacking order, bottom first: definition order until a control is sent
+    // to the bottom.
+    const std::vector<Control*>& stackingOrder() const { return stacking_; }
 
     const Text& title() const { return title_; }
     void setTitle(Text title);
@@ -50,7 +56,8 @@ public:
     int left() const { return geometry_.left; }
     int top() const { return geometry_.top; }
 
-    // Width and height of the area inside the (absent) frame.
+    // Width and height of the area inside the (absent) frame, as the backend
+    // reports it.
     Size clientSize() const;
 
     bool visible() const { return visible_; }
@@ -69,7 +76,8 @@ public:
     std::optional<Color> background() const { return definition_.background; }
 
     // Pops up one of the window's menus by its name, at the pointer or at a
-    // screen position. An unknown menu name aborts.
+    // screen position. An unknown menu name aborts; on a destroyed window
+    // nothing pops up.
     void popupMenu(std::string_view menuName, std::optional<Point> screenPosition = std::nullopt);
 
     // Shows the tray icon of this window.
@@ -79,6 +87,7 @@ private:
     friend class WindowModel;
     friend class Control;
     void changed(WindowProperty property);
+    void sendToBottom(Control& control);
 
     WindowModel& model_;
     const WindowDef& definition_;
@@ -86,6 +95,7 @@ private:
     bool modal_;
     bool alive_ = true;
     std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<Control*> stacking_;
     Text title_;
     Rect geometry_;
     bool visible_;

@@ -28,55 +28,55 @@ enum class Cursor { Arrow, Hand };
 
 struct ControlDef {
     ControlKind kind = ControlKind::PictureBox;
-    std::string_view name;    // stored name, unique within the window
-    std::string_view parent;  // empty: the window; else a container's name
-    Rect geometry;            // relative to the parent's client area
+    std::string_view name{};    // stored name, unique within the window
+    std::string_view parent{};  // empty: the window; else a container's name
+    Rect geometry{};            // relative to the parent's client area
     bool visible = true;
     Cursor cursor = Cursor::Arrow;
-    std::string_view text;  // stored text (labels, push buttons)
-    std::optional<Color> textColor;
-    std::optional<Font> font;
+    std::string_view text{};  // stored text (labels, push buttons)
+    std::optional<Color> textColor{};
+    std::optional<Font> font{};
     int interval = 0;            // timers, milliseconds
-    std::string_view address;    // start address of browsers and views
+    std::string_view address{};  // start address of browsers and views
     bool checked = false;        // check boxes
 };
 
 // One item of a pop-up menu. The menu's root item is not listed: its caption
 // is the menu's name.
 struct MenuItemDef {
-    std::string_view caption;  // "-" is a separator
-    int level = 1;             // 1: item of the menu; 2: item of the submenu above
-    bool submenuHead = false;  // a level-1 item that heads the level-2 items after it
-    int icon = -1;             // index 0 or 1 of the menu skin's icons, -1 none
-    std::string_view action;   // name of the bound behaviour, empty when none
+    std::string_view caption{};  // "-" is a separator
+    int level = 1;               // 1: item of the menu; 2: item of the submenu above
+    bool submenuHead = false;    // a level-1 item that heads the level-2 items after it
+    int icon = -1;               // index 0 or 1 of the menu skin's icons, -1 none
+    std::string_view action{};   // name of the bound behaviour, empty when none
 };
 
 struct MenuDef {
-    std::string_view name;  // caption of the root item
-    std::vector<MenuItemDef> items;
+    std::string_view name{};  // caption of the root item
+    std::vector<MenuItemDef> items{};
 };
 
 // Paints every pop-up menu of its window.
 struct MenuSkinDef {
-    std::string_view name;
+    std::string_view name{};
     std::array<Color, 10> colors{};
     int fontHeight = 12;
     int fontWeight = 400;
 };
 
 struct WindowDef {
-    std::string_view name;
+    std::string_view name{};
     int width = 0;
     int height = 0;
     int left = 50;
     int top = 50;
-    std::string_view title;
-    std::optional<Color> background;  // none: the default window colour
+    std::string_view title{};
+    std::optional<Color> background{};  // none: the default window colour
     bool visible = true;
     bool ownIcon = false;
-    std::vector<ControlDef> controls;  // in stacking order, first at the bottom
-    std::vector<MenuDef> menus;
-    std::optional<MenuSkinDef> menuSkin;
+    std::vector<ControlDef> controls{};  // in stacking order, first at the bottom
+    std::vector<MenuDef> menus{};
+    std::optional<MenuSkinDef> menuSkin{};
 
     const ControlDef* findControl(std::string_view controlName) const;
     const MenuDef* findMenu(std::string_view menuName) const;

@@ -23,12 +23,16 @@ using DefinitionLookup = std::function<const WindowDef*(std::string_view name)>;
 // menu actions; backends report events through raise() and chooseMenuItem().
 //
 // Loading a window that is already open creates no second instance and does
-// not run its created event again: the open window is shown and raised and
-// the caller goes on with it.
+// not run its created event again: the open window is raised (and shown when
+// it is hidden but its definition makes it visible at creation) and the
+// caller goes on with it.
 //
 // Destroying a window takes effect at once for the model (it is no longer
 // open and its setters are inert) but its objects are freed only when the
-// outermost event dispatch returns, so a handler may destroy its own window.
+// next outermost dispatch (raise, chooseMenuItem or load called from outside
+// any handler) starts, or with the model. A handler may therefore destroy its
+// own window, and whoever started a dispatch may still read a window that
+// the dispatch destroyed until it starts the next one.
 class WindowModel {
 public:
     static constexpr std::string_view kMainWindow = "MainWindow";
@@ -47,8 +51,13 @@ public:
     // Creates the window from its definition (unless it is open), tells the
     // backend, then runs its created event. A modal window withholds user
     // input from every other window until it is destroyed. An unknown name
-    // aborts.
+    // aborts. Once the model has stopped running, load creates nothing and
+    // returns a destroyed window (inert, never shown) built from the
+    // definition.
     Window& load(std::string_view name, bool modal = false);
+    // Destroying a window that is not open does nothing. Destroying MainWindow
+    // destroys every other open window first (newest first), then MainWindow,
+    // stops the model and asks the backend to quit.
     void destroy(std::string_view name);
     bool isOpen(std::string_view name) const;
     Window* find(std::string_view name);
@@ -58,9 +67,14 @@ public:
     // window and asks the backend to quit).
     bool running() const { return running_; }
 
+    // The open window that receives user input while modal windows are open:
+    // the most recently created open modal window. Null when none is open.
+    const Window* activeModal() const;
+
     // From the backend: an event of a control ("" for the window). Events of
-    // windows that are not open are dropped, and so is user input to a window
-    // beneath an open modal window. Returns the arguments as the handler left
+    // windows that are not open are dropped, and so are events of controls the
+    // window does not have and user input to a window beneath an open modal
+    // window. Returns the arguments as the handler left
     // them (NewWindow2's cancel flag).
     EventArgs raise(std::string_view window, std::string_view control, EventKind event,
                     EventArgs args = {});
@@ -76,9 +90,12 @@ private:
     friend class Control;
 
     struct DispatchGuard;
+    const WindowDef& definitionOf(std::string_view name) const;
     bool inputBlocked(std::string_view window) const;
     void destroyWindow(std::unique_ptr<Window> window);
     void collectGarbage();
+    void dispatch(std::string_view window, std::string_view control, EventKind event,
+                  EventArgs& args);
 
     Backend& backend_;
     DefinitionLookup definitions_;

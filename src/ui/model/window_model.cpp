@@ -1,0 +1,197 @@
+#include "ui/model/window_model.hpp"
+
+#include <algorithm>
+#include <utility>
+
+#include "ui/model/fatal.hpp"
+
+namespace quillo::ui {
+
+// Counts nested dispatches. The outermost one first frees the windows that
+// were destroyed before it started.
+struct WindowModel::DispatchGuard {
+    explicit DispatchGuard(WindowModel& model) : model_(model) {
+        if (model_.dispatchDepth_ == 0) {
+            model_.collectGarbage();
+        }
+        ++model_.dispatchDepth_;
+    }
+    ~DispatchGuard() { --model_.dispatchDepth_; }
+    DispatchGuard(const DispatchGuard&) = delete;
+    DispatchGuard& operator=(const DispatchGuard&) = delete;
+
+    WindowModel& model_;
+};
+
+WindowModel::WindowModel(Backend& backend, DefinitionLookup definitions)
+    : backend_(backend), definitions_(std::move(definitions)) {}
+
+WindowModel::~WindowModel() = default;
+
+void WindowModel::bind(std::string_view window, std::string_view control, EventKind event,
+                       Handler handler) {
+    handlers_[{std::string(window), std::string(control), event}] = std::move(handler);
+}
+
+void WindowModel::bindMenuAction(std::string_view window, std::string_view action,
+                                 std::function<void()> handler) {
+    menuActions_[{std::string(window), std::string(action)}] = std::move(handler);
+}
+
+const WindowDef& WindowModel::definitionOf(std::string_view name) const {
+    const WindowDef* definition = definitions_ ? definitions_(name) : nullptr;
+    if (definition == nullptr) {
+        failUnknown("window", name);
+    }
+    return *definition;
+}
+
+Window& WindowModel::load(std::string_view name, bool modal) {
+    const WindowDef& definition = definitionOf(name);
+    DispatchGuard guard(*this);
+    if (!running_) {
+        auto dead = std::make_unique<Window>(*this, definition, modal);
+        dead->alive_ = false;
+        Window& result = *dead;
+        destroyed_.push_back(std::move(dead));
+        return result;
+    }
+    if (Window* open = find(name)) {
+        if (!open->visible() && definition.visible) {
+            open->show();
+        }
+        backend_.windowRaised(*open);
+        return *open;
+    }
+    open_.push_back(std::make_unique<Window>(*this, definition, modal));
+    Window& window = *open_.back();
+    backend_.windowCreated(window);
+    EventArgs args;
+    dispatch(window.name(), "", EventKind::Created, args);
+    return window;
+}
+
+void WindowModel::destroy(std::string_view name) {
+    auto it = std::find_if(open_.begin(), open_.end(),
+                           [name](const std::unique_ptr<Window>& w) { return w->name() == name; });
+    if (it == open_.end()) {
+        return;
+    }
+    if (name != kMainWindow) {
+        std::unique_ptr<Window> window = std::move(*it);
+        open_.erase(it);
+        destroyWindow(std::move(window));
+        return;
+    }
+    // Every other window goes first, newest first; a backend call may not
+    // add windows here, but take them one at a time all the same.
+    while (true) {
+        auto other = std::find_if(open_.rbegin(), open_.rend(),
+                                  [](const auto& w) { return w->name() != kMainWindow; });
+        if (other == open_.rend()) {
+            break;
+        }
+        std::unique_ptr<Window> window = std::move(*other);
+        open_.erase(std::next(other).base());
+        destroyWindow(std::move(window));
+    }
+    auto mainIt = std::find_if(open_.begin(), open_.end(), [](const std::unique_ptr<Window>& w) {
+        return w->name() == kMainWindow;
+    });
+    if (mainIt != open_.end()) {
+        std::unique_ptr<Window> mainWindow = std::move(*mainIt);
+        open_.erase(mainIt);
+        destroyWindow(std::move(mainWindow));
+    }
+    running_ = false;
+    backend_.quit();
+}
+
+void WindowModel::destroyWindow(std::unique_ptr<Window> window) {
+    window->alive_ = false;
+    Window& gone = *window;
+    destroyed_.push_back(std::move(window));
+    backend_.windowDestroyed(gone);
+}
+
+void WindowModel::collectGarbage() {
+    destroyed_.clear();
+}
+
+bool WindowModel::isOpen(std::string_view name) const {
+    return find(name) != nullptr;
+}
+
+Window* WindowModel::find(std::string_view name) {
+    auto it = std::find_if(open_.begin(), open_.end(),
+                           [name](const std::unique_ptr<Window>& w) { return w->name() == name; });
+    return it == open_.end() ? nullptr : it->get();
+}
+
+const Window* WindowModel::find(std::string_view name) const {
+    return const_cast<WindowModel&>(*this).find(name);
+}
+
+const Window* WindowModel::activeModal() const {
+    auto it = std::find_if(open_.rbegin(), open_.rend(),
+                           [](const std::unique_ptr<Window>& w) { return w->modal(); });
+    return it == open_.rend() ? nullptr : it->get();
+}
+
+bool WindowModel::inputBlocked(std::string_view window) const {
+    const Window* modal = activeModal();
+    return modal != nullptr && modal->name() != window;
+}
+
+void WindowModel::dispatch(std::string_view window, std::string_view control, EventKind event,
+                           EventArgs& args) {
+    auto it = handlers_.find({std::string(window), std::string(control), event});
+    if (it == handlers_.end() || !it->second) {
+        return;
+    }
+    // A copy, so that a handler may rebind its own event while it runs.
+    Handler handler = it->second;
+    handler(args);
+}
+
+EventArgs WindowModel::raise(std::string_view window, std::string_view control, EventKind event,
+                             EventArgs args) {
+    DispatchGuard guard(*this);
+    Window* target = find(window);
+    if (target == nullptr) {
+        return args;
+    }
+    if (isUserInput(event) && inputBlocked(window)) {
+        return args;
+    }
+    if (!control.empty() && target->findControl(control) == nullptr) {
+        return args;
+    }
+    dispatch(window, control, event, args);
+    return args;
+}
+
+void WindowModel::chooseMenuItem(std::string_view window, std::string_view menu,
+                                 std::size_t index) {
+    DispatchGuard guard(*this);
+    Window* target = find(window);
+    if (target == nullptr || inputBlocked(window)) {
+        return;
+    }
+    const MenuDef* menuDef = target->definition().findMenu(menu);
+    if (menuDef == nullptr || index >= menuDef->items.size()) {
+        return;
+    }
+    const MenuItemDef& item = menuDef->items[index];
+    if (item.caption == "-" || item.action.empty()) {
+        return;
+    }
+    auto it = menuActions_.find({std::string(window), std::string(item.action)});
+    if (it == menuActions_.end() || !it->second) {
+        return;
+    }
+    std::function<void()> action = it->second;
+    action();
+}
+
+}  // namespace quillo::ui

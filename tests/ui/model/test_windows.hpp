@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "platform/headless/headless_backend.hpp"
+#include "ui/model/window_definition.hpp"
+#include "ui/model/window_model.hpp"
+
+#include <gtest/gtest.h>
+
+namespace quillo::test {
+
+// Small hand-made windows for the model's own tests:
+// - MainWindow: buttons, a hidden label, a check box, a browser that starts
+//   at "about:blank", a status bar, timers of 200, 500 and 0 ms, two menus;
+// - SettingsWindow, AboutWindow: dialogs with a button and a 100 ms timer;
+// - ColumnWindow: visible, with a hypertext view and one menu;
+// - PopupWindow: hidden at creation, with timers of 300 and 300 ms.
+std::vector<ui::WindowDef> testWindows();
+
+// A window model on the headless backend over testWindows().
+class ModelTest : public ::testing::Test {
+protected:
+    ModelTest();
+
+    const ui::WindowDef* definition(std::string_view name) const;
+
+    std::vector<ui::WindowDef> windows_ = testWindows();
+    HeadlessBackend backend_;
+    ui::WindowModel model_;
+};
+
+}  // namespace quillo::test
