@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string_view>
+
+#include "ui/model/window_definition.hpp"
+
+// Small building blocks used by several window definitions.
+namespace quillo::ui::definitions {
+
+// Timers are invisible and tick from creation with their stored interval;
+// interval 0 keeps them stopped.
+inline ControlDef timer(std::string_view name, int interval) {
+    return {.kind = ControlKind::Timer, .name = name, .visible = false, .interval = interval};
+}
+
+// The hidden design-time push button `按钮1` of the browser windows.
+inline ControlDef hiddenPushButton(std::string_view parent) {
+    return {.kind = ControlKind::PushButton,
+            .name = "按钮1",
+            .parent = parent,
+            .geometry = {760, 8, 32, 16},
+            .visible = false};
+}
+
+}  // namespace quillo::ui::definitions
