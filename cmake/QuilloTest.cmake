@@ -9,5 +9,6 @@ function(quillo_add_test)
                                               quillo_build_flags)
     gtest_discover_tests(${ARG_NAME}
         PROPERTIES LABELS ${ARG_LABEL}
-        DISCOVERY_TIMEOUT 60)
+        DISCOVERY_TIMEOUT 60
+        NO_PRETTY_VALUES)
 endfunction()

@@ -19,7 +19,8 @@ public:
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
-    // Binds every behaviour module's handlers to the window model.
+    // Binds every behaviour module's handlers to the window model. Defined
+    // with the behaviours (quillo_app), not with the context.
     void bindBehaviours();
 
     // Program entry: loads MainWindow, whose created event runs the start-up.

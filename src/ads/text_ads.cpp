@@ -1,0 +1,61 @@
+#include "ads/text_ads.hpp"
+
+#include <array>
+#include <string_view>
+
+#include "app/app.hpp"
+#include "content/pages.hpp"
+#include "content/switch_page.hpp"
+#include "core/address_policy.hpp"
+
+namespace quillo {
+namespace {
+
+struct TextAdPlace {
+    std::string_view window;
+    std::string_view label;
+};
+
+constexpr std::array<TextAdPlace, kTextAdCount> kPlaces{{
+    {"MainWindow", "文字广告1"},
+    {"PlayerWindow", "文字广告2"},
+    {"ColumnWindow", "文字广告3"},
+    {"AppWindow", "文字广告4"},
+}};
+
+void openTextAd(App& app, int n) {
+    Text address = app.content().fetchPage(pages::kTextAdAddress[n - 1]);
+    if (isWebAddress(address)) {
+        app.platform().openAddress(address);
+    }
+}
+
+}  // namespace
+
+void evaluateTextAd(App& app, int n) {
+    const TextAdPlace& place = kPlaces[n - 1];
+    ui::Window* window = app.windows().find(place.window);
+    if (window == nullptr) {
+        return;
+    }
+    ui::Control& label = window->control(place.label);
+    // The switch page is asked twice and each answer counts by itself: a
+    // server that says on, then off, shows and fills the line, then hides it.
+    if (isOn(app.content().fetchPage(pages::kTextAdSwitch[n - 1]))) {
+        label.show();
+        label.setText(app.content().fetchPage(pages::kTextAdText[n - 1]));
+    }
+    if (isOff(app.content().fetchPage(pages::kTextAdSwitch[n - 1]))) {
+        label.hide();
+    }
+}
+
+void bindTextAds(App& app) {
+    for (int n = 1; n <= kTextAdCount; ++n) {
+        const TextAdPlace& place = kPlaces[n - 1];
+        app.windows().bind(place.window, place.label, ui::EventKind::LeftButtonDown,
+                           [&app, n](ui::EventArgs&) { openTextAd(app, n); });
+    }
+}
+
+}  // namespace quillo

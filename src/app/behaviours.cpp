@@ -1,0 +1,17 @@
+#include "ads/text_ads.hpp"
+#include "app/app.hpp"
+#include "app/startup.hpp"
+#include "ui/main/main_commands.hpp"
+#include "ui/main/main_frame.hpp"
+
+namespace quillo {
+
+void App::bindBehaviours() {
+    windows_.bind(ui::WindowModel::kMainWindow, "", ui::EventKind::Created,
+                  [this](ui::EventArgs&) { runStartup(*this); });
+    bindMainFrame(*this);
+    bindMainCommands(*this);
+    bindTextAds(*this);
+}
+
+}  // namespace quillo

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace quillo {
+
+class App;
+
+// The main window's created event: the start-up sequence, in its fixed order.
+void runStartup(App& app);
+
+// Title, name and column labels from the run state, the custom-column
+// switches, the loading page and the first navigation of the main browser,
+// text advertisement 1 and the update check. Returns false when the update
+// check ended the process.
+bool applyTextsAndBrowse(App& app);
+
+// Shows or hides the two custom-column labels by their switch pages; any
+// other answer leaves a label as designed (visible).
+void applyCustomColumnSwitches(App& app);
+
+}  // namespace quillo

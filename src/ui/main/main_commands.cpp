@@ -1,0 +1,104 @@
+#include "ui/main/main_commands.hpp"
+
+#include <optional>
+#include <string_view>
+
+#include "app/app.hpp"
+#include "app/update_check.hpp"
+#include "i18n/language.hpp"
+#include "ui/main/customer_service.hpp"
+#include "ui/main/quit_procedure.hpp"
+
+namespace quillo {
+namespace {
+
+constexpr std::string_view kMain = ui::WindowModel::kMainWindow;
+
+// The language is read afresh at every opening, so a change made in the
+// settings window shows in the next menu.
+Language currentLanguage(App& app) { return languageByNumber(app.config().readConfig("Language")); }
+
+std::string_view optionsMenu(Language language) {
+    return pickByLanguage<std::string_view>(language, "选项按钮菜单", "繁体菜单", "英文菜单");
+}
+
+std::string_view browserMenu(Language language) {
+    return pickByLanguage<std::string_view>(language, "简体右键", "繁体右键", "英语右键");
+}
+
+ui::Window& mainWindow(App& app) { return *app.windows().find(kMain); }
+
+void onOptionsButton(App& app) {
+    Language language = currentLanguage(app);
+    if (language == Language::None) {
+        return;
+    }
+    ui::Window& window = mainWindow(app);
+    // Cleared only when a menu is about to open.
+    window.setKeepOnTop(false);
+    window.popupMenu(optionsMenu(language));
+}
+
+void onTrayAction(App& app, int code) {
+    ui::Window& window = mainWindow(app);
+    if (code == 1 || code == 2) {
+        window.show();
+        window.setKeepCaptionActive(true);
+    } else if (code == 3) {
+        Language language = currentLanguage(app);
+        if (language != Language::None) {
+            window.popupMenu(optionsMenu(language), app.windows().backend().pointerPosition());
+        }
+    }
+}
+
+void onCloseButton(App& app) {
+    RunState& state = app.state();
+    state.trayMode = app.config().readConfig("Tray");
+    if (state.trayMode == "1") {
+        ui::Window& window = mainWindow(app);
+        window.hide();
+        window.setTrayIcon(app.programDirectory() / "Icon" / "TrayLOGO.ico",
+                           gbk("点击本图标显示主程序"));
+        return;
+    }
+    // "2" quits; so does a missing or unknown value, so that the window can
+    // always be closed.
+    quitProcedure(app);
+}
+
+}  // namespace
+
+void bindMainCommands(App& app) {
+    ui::WindowModel& windows = app.windows();
+    using ui::EventArgs;
+    using ui::EventKind;
+
+    windows.bind(kMain, "选项按钮", EventKind::Clicked,
+                 [&app](EventArgs&) { onOptionsButton(app); });
+    windows.bind(kMain, "", EventKind::TrayAction,
+                 [&app](EventArgs& args) { onTrayAction(app, args.code); });
+    windows.bind(kMain, "关闭按钮", EventKind::Clicked, [&app](EventArgs&) { onCloseButton(app); });
+    windows.bind(kMain, "WebBrowser1", EventKind::RightButtonDown, [&app](EventArgs&) {
+        Language language = currentLanguage(app);
+        if (language != Language::None) {
+            mainWindow(app).popupMenu(browserMenu(language));
+        }
+    });
+
+    windows.bindMenuAction(kMain, "openSettings", [&app] { app.windows().load("SettingsWindow", true); });
+    windows.bindMenuAction(kMain, "openAbout", [&app] { app.windows().load("AboutWindow", true); });
+    windows.bindMenuAction(kMain, "contactCustomerService", [&app] { contactCustomerService(app); });
+    windows.bindMenuAction(kMain, "launchUpdaterFromMenu", [&app] { launchUpdaterFromMenu(app); });
+    windows.bindMenuAction(kMain, "quit", [&app] { quitProcedure(app); });
+
+    auto onBrowser = [&app](void (ui::Control::*command)()) {
+        return [&app, command] { (mainWindow(app).control("WebBrowser1").*command)(); };
+    };
+    windows.bindMenuAction(kMain, "goBack", onBrowser(&ui::Control::goBack));
+    windows.bindMenuAction(kMain, "goForward", onBrowser(&ui::Control::goForward));
+    windows.bindMenuAction(kMain, "refresh", onBrowser(&ui::Control::refresh));
+    windows.bindMenuAction(kMain, "stop", onBrowser(&ui::Control::stop));
+}
+
+}  // namespace quillo

@@ -1,0 +1,41 @@
+#include "ui/main/quit_procedure.hpp"
+
+#include "app/app.hpp"
+#include "content/pages.hpp"
+#include "content/switch_page.hpp"
+#include "i18n/language.hpp"
+
+namespace quillo {
+
+void quitProcedure(App& app) {
+    RunState& state = app.state();
+    ui::WindowModel& windows = app.windows();
+    constexpr std::string_view kMain = ui::WindowModel::kMainWindow;
+
+    if (isOn(state.startupSwitch)) {
+        windows.destroy(kMain);
+        return;
+    }
+
+    ContentClient& content = app.content();
+    state.exitPopupSwitch = content.fetchPage(pages::kExitPopupSwitch);
+    state.languageForceSwitch = content.fetchPage(pages::kLanguageForceSwitch);
+    state.forcedLanguage = content.fetchPage(pages::kForcedLanguage);
+
+    // Only a real language code is stored: an empty body from a failed fetch
+    // or a stray page would leave every later start without a language.
+    if (isOn(state.languageForceSwitch) && languageByText(state.forcedLanguage) != Language::None) {
+        app.config().writeConfig("Language", state.forcedLanguage);
+    }
+
+    // A user who picks Quit is never ignored: the program ends unless the
+    // exit pop-up is asked for, and the pop-up ends it in turn.
+    if (isOn(state.exitPopupSwitch)) {
+        windows.find(kMain)->hide();
+        windows.load("ExitPopupWindow");
+        return;
+    }
+    windows.destroy(kMain);
+}
+
+}  // namespace quillo

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app_harness.hpp"
+#include "core/text.hpp"
+
+namespace quillo {
+namespace {
+
+using Paths = std::vector<std::string>;
+
+const Paths kExitPages{"ads/ttkg.html", "ads/rjyyqz.html", "ads/rjyy.html"};
+
+struct QuitCase {
+    const char* name;
+    std::string startup;  // ads/ksqd.html at start-up
+    std::string exitPopup;
+    std::string languageForce;
+    std::string forcedLanguage;
+    bool asksExitPages;
+    bool exitPopupShown;     // main window hidden, exit pop-up open
+    const char* languageAfter;
+};
+
+class QuitProcedure : public ::testing::TestWithParam<QuitCase> {};
+
+TEST_P(QuitProcedure, EndsUnlessTheServerAsksForTheExitPopup) {
+    const QuitCase& c = GetParam();
+    test::AppHarness h;
+    h.setConfig("Language", "1");
+    h.pageBytes("ads/ksqd.html", c.startup);
+    h.start();
+    h.pageBytes("ads/ttkg.html", c.exitPopup);
+    h.pageBytes("ads/rjyyqz.html", c.languageForce);
+    h.pageBytes("ads/rjyy.html", c.forcedLanguage);
+    h.clearRequests();
+
+    h.click("MainWindow", "选项按钮");
+    h.choose("退出");
+
+    EXPECT_EQ(h.requests(), c.asksExitPages ? kExitPages : Paths{});
+    if (c.exitPopupShown) {
+        EXPECT_TRUE(h.isOpen("MainWindow"));
+        EXPECT_FALSE(h.main().visible());
+        EXPECT_TRUE(h.isOpen("ExitPopupWindow"));
+    } else {
+        EXPECT_FALSE(h.isOpen("MainWindow"));
+        EXPECT_FALSE(h.windows().running());
+    }
+    EXPECT_EQ(h.config("Language"), c.languageAfter);
+}
+
+const std::string kOn = "\xBF\xAA";
+const std::string kOff = "\xB9\xD8";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, QuitProcedure,
+    ::testing::Values(
+        QuitCase{"StartupOnEndsAtOnce", kOn, kOn, kOn, "3", false, false, "1"},
+        QuitCase{"PopupAndForcedLanguage", kOff, kOn, kOn, "3", true, true, "3"},
+        QuitCase{"PopupOnly", kOff, kOn, kOff, "3", true, true, "1"},
+        QuitCase{"ForcedLanguageThenEnd", kOff, kOff, kOn, "2", true, false, "2"},
+        QuitCase{"NeitherEnds", kOff, kOff, kOff, "3", true, false, "1"},
+        // The server does not answer: the user's Quit still ends the program.
+        QuitCase{"ServerDownAtQuit", kOff, "", "", "", true, false, "1"},
+        QuitCase{"ServerDownSinceStartup", "", "", "", "", true, false, "1"},
+        QuitCase{"UnnamedCombination", kOff, "\xBF\xAA\r\n", kOff, "", true, false, "1"},
+        // Only a real language code is ever stored.
+        QuitCase{"ForcedLanguageEmpty", kOff, kOff, kOn, "", true, false, "1"},
+        QuitCase{"ForcedLanguageStray", kOff, kOff, kOn, "<html>", true, false, "1"},
+        QuitCase{"ForcedLanguageNumeric", kOff, kOn, kOn, "3.0", true, true, "1"}),
+    [](const ::testing::TestParamInfo<QuitCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace quillo

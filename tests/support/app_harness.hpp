@@ -1,0 +1,107 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/app.hpp"
+#include "core/text.hpp"
+#include "ui/model/window.hpp"
+
+namespace quillo::test {
+
+// A whole program for behaviour tests: a temporary program directory with
+// the real Config.ini store, the real content client against an in-process
+// content server, the headless backend with its virtual clock and a
+// recording platform, all bound into one App with every behaviour.
+class AppHarness {
+public:
+    AppHarness();
+    ~AppHarness();
+    AppHarness(const AppHarness&) = delete;
+    AppHarness& operator=(const AppHarness&) = delete;
+
+    // Server pages. Bodies are UTF-8 in the test and served as GBK bytes.
+    void page(std::string_view path, std::string_view utf8Body);
+    void pageBytes(std::string_view path, std::string bytes);
+    // Successive answers of one page; the last one repeats.
+    void pageSequence(std::string_view path, std::vector<std::string> gbkBodies);
+    // The paths requested so far, in order.
+    std::vector<std::string> requests() const;
+    void clearRequests();
+
+    // Config.ini of the program directory (GBK values).
+    void setConfig(std::string_view key, std::string_view value);
+    Text config(std::string_view key) const;
+    std::string configFile() const;
+    void removeConfig();
+    // Language/<file> with the given raw content.
+    void languageTable(std::string_view file, std::string_view utf8Content);
+
+    // Loads MainWindow; its created event runs the start-up.
+    void start();
+
+    App& app();
+    ui::WindowModel& windows();
+    ui::Window& main();
+    bool isOpen(std::string_view window) const;
+    const std::filesystem::path& programDirectory() const;
+    Text baseAddress() const;
+
+    // Raising events as the backend would.
+    void click(std::string_view window, std::string_view control);
+    void leftPress(std::string_view window, std::string_view control);
+    void rightPress(std::string_view window, std::string_view control);
+    void statusText(std::string_view window, std::string_view browser, Text text);
+    void documentComplete(std::string_view window, std::string_view browser);
+    void trayAction(int code);
+    void advance(int milliseconds);
+
+    // Menus: the last one popped (empty when none), and choosing in it by
+    // its UTF-8 caption.
+    struct PoppedMenu {
+        std::string window;
+        std::string menu;
+        std::optional<ui::Point> screenPosition;
+    };
+    std::optional<PoppedMenu> lastMenu() const;
+    int menusPopped() const;
+    void choose(std::string_view utf8Caption);
+    void setPointer(ui::Point screenPosition);
+
+    // What the backend was asked to do.
+    std::vector<Text> navigations(std::string_view window, std::string_view browser) const;
+    std::vector<std::string> browserCommands(std::string_view window,
+                                             std::string_view browser) const;
+    struct TrayIcon {
+        std::filesystem::path icon;
+        Text tooltip;
+    };
+    std::vector<TrayIcon> trayIcons() const;
+    bool sentToBottom(std::string_view window, std::string_view control) const;
+
+    // What the platform was asked to do.
+    void setNetwork(bool connected);
+    void setScreen(int width, int height);
+    struct MessageBox {
+        Text text;
+        Text title;
+        MessageIcon icon;
+    };
+    std::vector<MessageBox> messageBoxes() const;
+    std::vector<Text> openedAddresses() const;
+    std::vector<std::filesystem::path> startedPrograms() const;
+    std::optional<int> exitCode() const;
+    int workingSetTrims() const;
+    // One ordered log of backend and platform actions.
+    std::vector<std::string> journal() const;
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
+
+}  // namespace quillo::test
