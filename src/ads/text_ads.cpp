@@ -7,6 +7,7 @@
 #include "content/pages.hpp"
 #include "content/switch_page.hpp"
 #include "core/address_policy.hpp"
+#include "ui/definitions/window_names.hpp"
 
 namespace quillo {
 namespace {
@@ -17,10 +18,10 @@ struct TextAdPlace {
 };
 
 constexpr std::array<TextAdPlace, kTextAdCount> kPlaces{{
-    {"MainWindow", "文字广告1"},
-    {"PlayerWindow", "文字广告2"},
-    {"ColumnWindow", "文字广告3"},
-    {"AppWindow", "文字广告4"},
+    {ui::kMainWindow, "文字广告1"},
+    {ui::kPlayerWindow, "文字广告2"},
+    {ui::kColumnWindow, "文字广告3"},
+    {ui::kAppWindow, "文字广告4"},
 }};
 
 void openTextAd(App& app, int n) {

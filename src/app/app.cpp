@@ -1,4 +1,5 @@
 #include "app/app.hpp"
+#include "ui/definitions/window_names.hpp"
 
 namespace quillo {
 
@@ -9,7 +10,9 @@ App::App(ConfigStore& config, ContentClient& content, Platform& platform, ui::Wi
       windows_(windows),
       programDirectory_(platform.programDirectory()) {}
 
-void App::start() { windows_.load(ui::WindowModel::kMainWindow); }
+void App::start() {
+    windows_.load(ui::kMainWindow);
+}
 
 std::filesystem::path App::skinFile(std::string_view file) const {
     return programDirectory_ / "Skins" / "Default" / file;

@@ -10,25 +10,26 @@
 #include "content/pages.hpp"
 #include "content/switch_page.hpp"
 #include "i18n/language.hpp"
+#include "ui/definitions/window_names.hpp"
 #include "ui/main/main_frame.hpp"
 
 namespace quillo {
 namespace {
 
-constexpr std::string_view kMain = ui::WindowModel::kMainWindow;
+constexpr std::string_view kMain = ui::kMainWindow;
 
 // Every start heals window-state keys that a crash may have left at "2".
 constexpr std::array<std::string_view, 7> kWindowStateKeys{
-    "APPWindows", "PlayerWindows", "PlayerOpen", "APPOpen", "Maximize", "APPMaximize",
-    "APPCenterMaximize"};
+    "APPWindows", "PlayerWindows", "PlayerOpen",       "APPOpen",
+    "Maximize",   "APPMaximize",   "APPCenterMaximize"};
 
 constexpr std::array<std::string_view, 5> kColumnLabels{"栏目1标签", "栏目2标签", "栏目3标签",
                                                         "栏目4标签", "栏目5标签"};
 
 void readColumnTexts(App& app, Language language) {
     for (std::size_t i = 0; i < kColumnLabels.size(); ++i) {
-        app.state().columnTexts[i] = readLanguageTable(app.programDirectory(), language,
-                                                       "Column " + std::to_string(i + 1));
+        app.state().columnTexts[i] =
+            readLanguageTable(app.programDirectory(), language, "Column " + std::to_string(i + 1));
     }
 }
 
@@ -124,7 +125,7 @@ void runStartup(App& app) {
             return;
         }
         state.popUnderSwitch = app.content().fetchPage(pages::kPopUnderSwitch);
-        app.windows().load("CornerPopupWindow");
+        app.windows().load(ui::kCornerPopupWindow);
     }
     // Any other answer (the server unreachable included): the window keeps
     // its design-time texts and blank browsers.

@@ -3,6 +3,7 @@
 #include "app/app.hpp"
 #include "content/pages.hpp"
 #include "content/switch_page.hpp"
+#include "ui/definitions/window_names.hpp"
 
 namespace quillo {
 
@@ -21,10 +22,12 @@ bool checkForUpdate(App& app) {
     return true;
 }
 
-void launchUpdater(App& app) { app.platform().startProgram(app.platform().updaterFile()); }
+void launchUpdater(App& app) {
+    app.platform().startProgram(app.platform().updaterFile());
+}
 
 void launchUpdaterFromMenu(App& app) {
-    app.windows().destroy(ui::WindowModel::kMainWindow);
+    app.windows().destroy(ui::kMainWindow);
     launchUpdater(app);
 }
 

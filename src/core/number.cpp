@@ -6,8 +6,12 @@
 namespace quillo {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
 
 }  // namespace
 
@@ -53,8 +57,8 @@ double readNumber(std::string_view text) {
     if (!anyDigit) {
         return 0.0;
     }
-    double magnitude = exponent >= 0 ? mantissa * std::pow(10.0, exponent)
-                                     : mantissa / std::pow(10.0, -exponent);
+    double magnitude =
+        exponent >= 0 ? mantissa * std::pow(10.0, exponent) : mantissa / std::pow(10.0, -exponent);
     return sign * magnitude;
 }
 

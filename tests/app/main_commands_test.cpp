@@ -112,8 +112,9 @@ TEST_F(MainCommands, ContactBuildsTheChatLinkByteForByte) {
     h.choose("联系客服");
 
     EXPECT_EQ(h.requests(), (std::vector<std::string>{"ads/kefuqq.html"}));
-    EXPECT_EQ(h.openedAddresses(),
-              (std::vector<Text>{"tencent://message/?uin=10001&Site=" + gbk("影音") + "&Menu=yes"}));
+    EXPECT_EQ(
+        h.openedAddresses(),
+        (std::vector<Text>{"tencent://message/?uin=10001&Site=" + gbk("影音") + "&Menu=yes"}));
 }
 
 TEST_F(MainCommands, UpdaterItemEndsTheProgramAndStartsTheUpdaterWithoutAsking) {

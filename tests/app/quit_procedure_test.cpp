@@ -20,7 +20,7 @@ struct QuitCase {
     std::string languageForce;
     std::string forcedLanguage;
     bool asksExitPages;
-    bool exitPopupShown;     // main window hidden, exit pop-up open
+    bool exitPopupShown;  // main window hidden, exit pop-up open
     const char* languageAfter;
 };
 
@@ -57,20 +57,20 @@ const std::string kOff = "\xB9\xD8";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, QuitProcedure,
-    ::testing::Values(
-        QuitCase{"StartupOnEndsAtOnce", kOn, kOn, kOn, "3", false, false, "1"},
-        QuitCase{"PopupAndForcedLanguage", kOff, kOn, kOn, "3", true, true, "3"},
-        QuitCase{"PopupOnly", kOff, kOn, kOff, "3", true, true, "1"},
-        QuitCase{"ForcedLanguageThenEnd", kOff, kOff, kOn, "2", true, false, "2"},
-        QuitCase{"NeitherEnds", kOff, kOff, kOff, "3", true, false, "1"},
-        // The server does not answer: the user's Quit still ends the program.
-        QuitCase{"ServerDownAtQuit", kOff, "", "", "", true, false, "1"},
-        QuitCase{"ServerDownSinceStartup", "", "", "", "", true, false, "1"},
-        QuitCase{"UnnamedCombination", kOff, "\xBF\xAA\r\n", kOff, "", true, false, "1"},
-        // Only a real language code is ever stored.
-        QuitCase{"ForcedLanguageEmpty", kOff, kOff, kOn, "", true, false, "1"},
-        QuitCase{"ForcedLanguageStray", kOff, kOff, kOn, "<html>", true, false, "1"},
-        QuitCase{"ForcedLanguageNumeric", kOff, kOn, kOn, "3.0", true, true, "1"}),
+    ::testing::Values(QuitCase{"StartupOnEndsAtOnce", kOn, kOn, kOn, "3", false, false, "1"},
+                      QuitCase{"PopupAndForcedLanguage", kOff, kOn, kOn, "3", true, true, "3"},
+                      QuitCase{"PopupOnly", kOff, kOn, kOff, "3", true, true, "1"},
+                      QuitCase{"ForcedLanguageThenEnd", kOff, kOff, kOn, "2", true, false, "2"},
+                      QuitCase{"NeitherEnds", kOff, kOff, kOff, "3", true, false, "1"},
+                      // The server does not answer: the user's Quit still ends the program.
+                      QuitCase{"ServerDownAtQuit", kOff, "", "", "", true, false, "1"},
+                      QuitCase{"ServerDownSinceStartup", "", "", "", "", true, false, "1"},
+                      QuitCase{"UnnamedCombination", kOff, "\xBF\xAA\r\n", kOff, "", true, false,
+                               "1"},
+                      // Only a real language code is ever stored.
+                      QuitCase{"ForcedLanguageEmpty", kOff, kOff, kOn, "", true, false, "1"},
+                      QuitCase{"ForcedLanguageStray", kOff, kOff, kOn, "<html>", true, false, "1"},
+                      QuitCase{"ForcedLanguageNumeric", kOff, kOn, kOn, "3.0", true, true, "1"}),
     [](const ::testing::TestParamInfo<QuitCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -11,8 +11,9 @@ namespace {
 
 using Paths = std::vector<std::string>;
 
-const char* const kWindowStateKeys[] = {"APPWindows", "PlayerWindows", "PlayerOpen", "APPOpen",
-                                        "Maximize",   "APPMaximize",   "APPCenterMaximize"};
+const char* const kWindowStateKeys[] = {"APPWindows",       "PlayerWindows", "PlayerOpen",
+                                        "APPOpen",          "Maximize",      "APPMaximize",
+                                        "APPCenterMaximize"};
 
 class Startup : public ::testing::Test {
 protected:
@@ -58,9 +59,9 @@ TEST_F(Startup, LocalNameModeTakesTheNameFromTheLanguageTable) {
     h.page("ads/ksqd.html", "开");
     h.start();
 
-    EXPECT_EQ(h.requests(), (Paths{"ads/ksqd.html", "ads/zdylm1.html", "ads/zdylm2.html",
-                                   "ads/wz1kg.html", "ads/ads1rn.html", "ads/wz1kg.html",
-                                   "ads/qzsj.html"}));
+    EXPECT_EQ(h.requests(),
+              (Paths{"ads/ksqd.html", "ads/zdylm1.html", "ads/zdylm2.html", "ads/wz1kg.html",
+                     "ads/ads1rn.html", "ads/wz1kg.html", "ads/qzsj.html"}));
     ui::Window& main = h.main();
     EXPECT_EQ(main.title(), gbk("本地名称"));
     EXPECT_EQ(main.control("软件名称标签").text(), gbk("本地名称"));
@@ -133,14 +134,15 @@ TEST_P(StartupStops, AfterTheSwitchPageNothingMoreHappens) {
     expectWindowStateKeysReset();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StartupStops,
-    ::testing::Values(StopCase{"LanguageMissing", nullptr, "\xBF\xAA"},
-                      StopCase{"LanguageOnePointZero", "1.0", "\xBF\xAA"},
-                      StopCase{"LanguageLeadingZero", "02", "\xB9\xD8"},
-                      StopCase{"SwitchWithLineBreak", "1", "\xBF\xAA\r\n"},
-                      StopCase{"ServerDown", "1", ""}),
-    [](const ::testing::TestParamInfo<StopCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, StartupStops,
+                         ::testing::Values(StopCase{"LanguageMissing", nullptr, "\xBF\xAA"},
+                                           StopCase{"LanguageOnePointZero", "1.0", "\xBF\xAA"},
+                                           StopCase{"LanguageLeadingZero", "02", "\xB9\xD8"},
+                                           StopCase{"SwitchWithLineBreak", "1", "\xBF\xAA\r\n"},
+                                           StopCase{"ServerDown", "1", ""}),
+                         [](const ::testing::TestParamInfo<StopCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(Startup, WithoutNetworkTheWindowGoesThenTheNoticeAndNothingIsAsked) {
     h.removeConfig();

@@ -31,7 +31,9 @@ TEST_P(UpdateCheck, OnlyBothSwitchesOnStartTheUpdaterAndEnd) {
     h.start();
 
     Paths asked = h.requests();
-    auto has = [&](const char* page) { return std::find(asked.begin(), asked.end(), page) != asked.end(); };
+    auto has = [&](const char* page) {
+        return std::find(asked.begin(), asked.end(), page) != asked.end();
+    };
     EXPECT_EQ(has("ads/1.0.1303.21.html"), c.versionAsked);
     if (c.updates) {
         ASSERT_EQ(h.messageBoxes().size(), 1u);

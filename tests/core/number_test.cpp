@@ -21,17 +21,18 @@ TEST_P(NumberReading, ReadsLikeADecimalReader) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NumberReading,
-    ::testing::Values(NumberCase{"1", 1.0, 1}, NumberCase{"1.0", 1.0, 1}, NumberCase{" 1", 1.0, 1},
-                      NumberCase{"02", 2.0, 2}, NumberCase{"2.0000001", 2.0000001, 2},
-                      NumberCase{"2.0000002", 2.0000002, 0},
-                      // No exponent part: reading stops at the letter.
-                      NumberCase{"1e-9", 1.0, 1}, NumberCase{"3abc", 3.0, 3},
-                      NumberCase{"abc", 0.0, 0}, NumberCase{"", 0.0, 0},
-                      NumberCase{"-3", -3.0, 0}, NumberCase{"+3", 3.0, 3},
-                      NumberCase{".5", 0.5, 0}, NumberCase{"0.0004", 0.0004, 0},
-                      NumberCase{"-", 0.0, 0}, NumberCase{"1,5", 1.0, 1}));
+INSTANTIATE_TEST_SUITE_P(Cases, NumberReading,
+                         ::testing::Values(NumberCase{"1", 1.0, 1}, NumberCase{"1.0", 1.0, 1},
+                                           NumberCase{" 1", 1.0, 1}, NumberCase{"02", 2.0, 2},
+                                           NumberCase{"2.0000001", 2.0000001, 2},
+                                           NumberCase{"2.0000002", 2.0000002, 0},
+                                           // No exponent part: reading stops at the letter.
+                                           NumberCase{"1e-9", 1.0, 1}, NumberCase{"3abc", 3.0, 3},
+                                           NumberCase{"abc", 0.0, 0}, NumberCase{"", 0.0, 0},
+                                           NumberCase{"-3", -3.0, 0}, NumberCase{"+3", 3.0, 3},
+                                           NumberCase{".5", 0.5, 0},
+                                           NumberCase{"0.0004", 0.0004, 0}, NumberCase{"-", 0.0, 0},
+                                           NumberCase{"1,5", 1.0, 1}));
 
 TEST(NumberReadingLimits, VeryLongDigitRunsStayFinite) {
     std::string ones(400, '1');

@@ -22,7 +22,10 @@ TEST(Text, DecodesGbkForDisplay) {
     EXPECT_EQ(utf8FromGbk(gbk("请链接网络后，重新运行本程序！")), "请链接网络后，重新运行本程序！");
     // A byte that starts no GBK character shows as a replacement mark and
     // the rest of the text survives.
-    EXPECT_EQ(utf8FromGbk("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(utf8FromGbk("a\xFF"
+                          "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(utf8FromGbk("a\x81"), "a\xEF\xBF\xBD");
     EXPECT_EQ(utf8FromGbk(std::string_view("x\0y", 3)), "x");
 }

@@ -51,30 +51,52 @@ void AppHarness::pageSequence(std::string_view path, std::vector<std::string> gb
     parts_->server.setPageSequence(path, std::move(replies));
 }
 
-std::vector<std::string> AppHarness::requests() const { return parts_->server.requestedPaths(); }
-void AppHarness::clearRequests() { parts_->server.clearRequests(); }
+std::vector<std::string> AppHarness::requests() const {
+    return parts_->server.requestedPaths();
+}
+void AppHarness::clearRequests() {
+    parts_->server.clearRequests();
+}
 
 void AppHarness::setConfig(std::string_view key, std::string_view value) {
     parts_->config.writeConfig(key, value);
 }
-Text AppHarness::config(std::string_view key) const { return parts_->config.readConfig(key); }
-std::string AppHarness::configFile() const { return parts_->directory.readConfigFile(); }
-void AppHarness::removeConfig() { std::filesystem::remove(parts_->directory.configPath()); }
+Text AppHarness::config(std::string_view key) const {
+    return parts_->config.readConfig(key);
+}
+std::string AppHarness::configFile() const {
+    return parts_->directory.readConfigFile();
+}
+void AppHarness::removeConfig() {
+    std::filesystem::remove(parts_->directory.configPath());
+}
 
 void AppHarness::languageTable(std::string_view file, std::string_view utf8Content) {
     parts_->directory.writeLanguageTable(std::string(file), gbk(utf8Content));
 }
 
-void AppHarness::start() { parts_->app.start(); }
+void AppHarness::start() {
+    parts_->app.start();
+}
 
-App& AppHarness::app() { return parts_->app; }
-ui::WindowModel& AppHarness::windows() { return parts_->windows; }
-ui::Window& AppHarness::main() { return *parts_->windows.find(ui::WindowModel::kMainWindow); }
-bool AppHarness::isOpen(std::string_view window) const { return parts_->windows.isOpen(window); }
+App& AppHarness::app() {
+    return parts_->app;
+}
+ui::WindowModel& AppHarness::windows() {
+    return parts_->windows;
+}
+ui::Window& AppHarness::main() {
+    return *parts_->windows.find(ui::WindowModel::kMainWindow);
+}
+bool AppHarness::isOpen(std::string_view window) const {
+    return parts_->windows.isOpen(window);
+}
 const std::filesystem::path& AppHarness::programDirectory() const {
     return parts_->directory.path();
 }
-Text AppHarness::baseAddress() const { return parts_->server.baseAddress(); }
+Text AppHarness::baseAddress() const {
+    return parts_->server.baseAddress();
+}
 
 void AppHarness::click(std::string_view window, std::string_view control) {
     parts_->backend.click(window, control);
@@ -94,7 +116,9 @@ void AppHarness::documentComplete(std::string_view window, std::string_view brow
 void AppHarness::trayAction(int code) {
     parts_->backend.trayAction(ui::WindowModel::kMainWindow, code);
 }
-void AppHarness::advance(int milliseconds) { parts_->backend.advance(milliseconds); }
+void AppHarness::advance(int milliseconds) {
+    parts_->backend.advance(milliseconds);
+}
 
 std::optional<AppHarness::PoppedMenu> AppHarness::lastMenu() const {
     const HeadlessBackend::PoppedMenu* menu = parts_->backend.lastMenu();
@@ -106,11 +130,14 @@ std::optional<AppHarness::PoppedMenu> AppHarness::lastMenu() const {
 int AppHarness::menusPopped() const {
     return static_cast<int>(parts_->backend.poppedMenus().size());
 }
-void AppHarness::choose(std::string_view utf8Caption) { parts_->backend.choose(utf8Caption); }
-void AppHarness::setPointer(ui::Point screenPosition) { parts_->backend.setPointer(screenPosition); }
+void AppHarness::choose(std::string_view utf8Caption) {
+    parts_->backend.choose(utf8Caption);
+}
+void AppHarness::setPointer(ui::Point screenPosition) {
+    parts_->backend.setPointer(screenPosition);
+}
 
-std::vector<Text> AppHarness::navigations(std::string_view window,
-                                          std::string_view browser) const {
+std::vector<Text> AppHarness::navigations(std::string_view window, std::string_view browser) const {
     return parts_->backend.navigations(window, browser);
 }
 
@@ -135,7 +162,9 @@ bool AppHarness::sentToBottom(std::string_view window, std::string_view control)
     return parts_->backend.sentToBottom(window, control);
 }
 
-void AppHarness::setNetwork(bool connected) { parts_->platform.setNetworkConnected(connected); }
+void AppHarness::setNetwork(bool connected) {
+    parts_->platform.setNetworkConnected(connected);
+}
 void AppHarness::setScreen(int width, int height) {
     parts_->platform.setScreenSize({width, height});
 }
@@ -153,8 +182,14 @@ std::vector<Text> AppHarness::openedAddresses() const {
 std::vector<std::filesystem::path> AppHarness::startedPrograms() const {
     return parts_->platform.startedPrograms();
 }
-std::optional<int> AppHarness::exitCode() const { return parts_->platform.exitCode(); }
-int AppHarness::workingSetTrims() const { return parts_->platform.workingSetTrims(); }
-std::vector<std::string> AppHarness::journal() const { return parts_->journal.entries(); }
+std::optional<int> AppHarness::exitCode() const {
+    return parts_->platform.exitCode();
+}
+int AppHarness::workingSetTrims() const {
+    return parts_->platform.workingSetTrims();
+}
+std::vector<std::string> AppHarness::journal() const {
+    return parts_->journal.entries();
+}
 
 }  // namespace quillo::test

@@ -6,17 +6,21 @@
 #include "app/app.hpp"
 #include "app/update_check.hpp"
 #include "i18n/language.hpp"
+#include "ui/definitions/menu_actions.hpp"
+#include "ui/definitions/window_names.hpp"
 #include "ui/main/customer_service.hpp"
 #include "ui/main/quit_procedure.hpp"
 
 namespace quillo {
 namespace {
 
-constexpr std::string_view kMain = ui::WindowModel::kMainWindow;
+constexpr std::string_view kMain = ui::kMainWindow;
 
 // The language is read afresh at every opening, so a change made in the
 // settings window shows in the next menu.
-Language currentLanguage(App& app) { return languageByNumber(app.config().readConfig("Language")); }
+Language currentLanguage(App& app) {
+    return languageByNumber(app.config().readConfig("Language"));
+}
 
 std::string_view optionsMenu(Language language) {
     return pickByLanguage<std::string_view>(language, "选项按钮菜单", "繁体菜单", "英文菜单");
@@ -26,7 +30,9 @@ std::string_view browserMenu(Language language) {
     return pickByLanguage<std::string_view>(language, "简体右键", "繁体右键", "英语右键");
 }
 
-ui::Window& mainWindow(App& app) { return *app.windows().find(kMain); }
+ui::Window& mainWindow(App& app) {
+    return *app.windows().find(kMain);
+}
 
 void onOptionsButton(App& app) {
     Language language = currentLanguage(app);
@@ -86,19 +92,23 @@ void bindMainCommands(App& app) {
         }
     });
 
-    windows.bindMenuAction(kMain, "openSettings", [&app] { app.windows().load("SettingsWindow", true); });
-    windows.bindMenuAction(kMain, "openAbout", [&app] { app.windows().load("AboutWindow", true); });
-    windows.bindMenuAction(kMain, "contactCustomerService", [&app] { contactCustomerService(app); });
-    windows.bindMenuAction(kMain, "launchUpdaterFromMenu", [&app] { launchUpdaterFromMenu(app); });
-    windows.bindMenuAction(kMain, "quit", [&app] { quitProcedure(app); });
+    windows.bindMenuAction(kMain, ui::menu_action::kOpenSettings,
+                           [&app] { app.windows().load(ui::kSettingsWindow, true); });
+    windows.bindMenuAction(kMain, ui::menu_action::kOpenAbout,
+                           [&app] { app.windows().load(ui::kAboutWindow, true); });
+    windows.bindMenuAction(kMain, ui::menu_action::kContactCustomerService,
+                           [&app] { contactCustomerService(app); });
+    windows.bindMenuAction(kMain, ui::menu_action::kLaunchUpdater,
+                           [&app] { launchUpdaterFromMenu(app); });
+    windows.bindMenuAction(kMain, ui::menu_action::kQuit, [&app] { quitProcedure(app); });
 
     auto onBrowser = [&app](void (ui::Control::*command)()) {
         return [&app, command] { (mainWindow(app).control("WebBrowser1").*command)(); };
     };
-    windows.bindMenuAction(kMain, "goBack", onBrowser(&ui::Control::goBack));
-    windows.bindMenuAction(kMain, "goForward", onBrowser(&ui::Control::goForward));
-    windows.bindMenuAction(kMain, "refresh", onBrowser(&ui::Control::refresh));
-    windows.bindMenuAction(kMain, "stop", onBrowser(&ui::Control::stop));
+    windows.bindMenuAction(kMain, ui::menu_action::kGoBack, onBrowser(&ui::Control::goBack));
+    windows.bindMenuAction(kMain, ui::menu_action::kGoForward, onBrowser(&ui::Control::goForward));
+    windows.bindMenuAction(kMain, ui::menu_action::kRefresh, onBrowser(&ui::Control::refresh));
+    windows.bindMenuAction(kMain, ui::menu_action::kStop, onBrowser(&ui::Control::stop));
 }
 
 }  // namespace quillo

@@ -4,12 +4,13 @@
 #include <string_view>
 
 #include "app/app.hpp"
+#include "ui/definitions/window_names.hpp"
 #include "ui/main/maximize_toggle.hpp"
 
 namespace quillo {
 namespace {
 
-constexpr std::string_view kMain = ui::WindowModel::kMainWindow;
+constexpr std::string_view kMain = ui::kMainWindow;
 
 void setButtonSkin(App& app, ui::Window& window, std::string_view button, std::string_view normal,
                    std::string_view hover) {
@@ -36,8 +37,9 @@ void bindMainFrame(App& app) {
     ui::WindowModel& windows = app.windows();
     auto mainWindow = [&app]() -> ui::Window& { return *app.windows().find(kMain); };
 
-    windows.bind(kMain, "最小化按钮", ui::EventKind::Clicked,
-                 [mainWindow](ui::EventArgs&) { mainWindow().setState(ui::WindowState::Minimized); });
+    windows.bind(kMain, "最小化按钮", ui::EventKind::Clicked, [mainWindow](ui::EventArgs&) {
+        mainWindow().setState(ui::WindowState::Minimized);
+    });
 
     windows.bind(kMain, "最大化按钮", ui::EventKind::Clicked, [&app, mainWindow](ui::EventArgs&) {
         static constexpr std::array<std::string_view, 2> kBrowsers{"WebBrowser1", "WebBrowser2"};

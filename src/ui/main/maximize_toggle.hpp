@@ -19,7 +19,7 @@ struct MaximizeLayout {
     std::string_view stateKey;
     int restoreOffset = 0;
     std::span<const std::string_view> browsers;  // the first one is sent to the bottom
-    std::string_view footPicture;                       // bottom frame line
+    std::string_view footPicture;                // bottom frame line
 };
 
 void toggleMaximize(App& app, ui::Window& window, const MaximizeLayout& layout);

@@ -4,13 +4,14 @@
 #include "content/pages.hpp"
 #include "content/switch_page.hpp"
 #include "i18n/language.hpp"
+#include "ui/definitions/window_names.hpp"
 
 namespace quillo {
 
 void quitProcedure(App& app) {
     RunState& state = app.state();
     ui::WindowModel& windows = app.windows();
-    constexpr std::string_view kMain = ui::WindowModel::kMainWindow;
+    constexpr std::string_view kMain = ui::kMainWindow;
 
     if (isOn(state.startupSwitch)) {
         windows.destroy(kMain);
@@ -32,7 +33,7 @@ void quitProcedure(App& app) {
     // exit pop-up is asked for, and the pop-up ends it in turn.
     if (isOn(state.exitPopupSwitch)) {
         windows.find(kMain)->hide();
-        windows.load("ExitPopupWindow");
+        windows.load(ui::kExitPopupWindow);
         return;
     }
     windows.destroy(kMain);
