@@ -1,5 +1,6 @@
 #include "support/app_harness.hpp"
 
+#include <algorithm>
 #include <utility>
 
 #include "config/config_store.hpp"
@@ -190,6 +191,16 @@ int AppHarness::workingSetTrims() const {
 }
 std::vector<std::string> AppHarness::journal() const {
     return parts_->journal.entries();
+}
+
+bool AppHarness::happenedBefore(std::string_view first, std::string_view second) const {
+    const std::vector<std::string>& log = parts_->journal.entries();
+    auto startsWith = [](std::string_view prefix) {
+        return [prefix](const std::string& entry) { return entry.starts_with(prefix); };
+    };
+    auto firstAt = std::find_if(log.begin(), log.end(), startsWith(first));
+    return firstAt != log.end() &&
+           std::find_if(firstAt, log.end(), startsWith(second)) != log.end();
 }
 
 }  // namespace quillo::test

@@ -98,6 +98,9 @@ public:
     int workingSetTrims() const;
     // One ordered log of backend and platform actions.
     std::vector<std::string> journal() const;
+    // Whether an entry starting with `first` is in the journal and one
+    // starting with `second` comes after it.
+    bool happenedBefore(std::string_view first, std::string_view second) const;
 
 private:
     struct Parts;
