@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quillo::linux_platform {
+
+enum class ProgramLookup {
+    Path,       // a bare name is looked up on PATH (like execvp)
+    ExactFile,  // the program is a file path used as given
+};
+
+// Starts a program with the given arguments (argv[1..]), without a shell
+// and without waiting for it: its standard input is /dev/null, it runs in a
+// session of its own with the default signal dispositions and an empty
+// signal mask. A detached thread reaps it when it ends, so no zombie is
+// left behind. Returns whether the program was started; a program that
+// cannot be found or executed gives false and leaves nothing behind.
+bool startDetached(const std::string& program, const std::vector<std::string>& arguments,
+                   ProgramLookup lookup);
+
+}  // namespace quillo::linux_platform

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+#include <array>
+
+namespace quillo::qt {
+
+// A button drawn entirely from three pictures: normal, pointer over it and
+// pressed. A missing picture of a state falls back to the normal one.
+class ImageButton final : public QAbstractButton {
+public:
+    explicit ImageButton(QWidget* parent);
+
+    void setPictures(QPixmap normal, QPixmap hover, QPixmap pressed);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    std::array<QPixmap, 3> pictures_;
+};
+
+}  // namespace quillo::qt

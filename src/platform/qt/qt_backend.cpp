@@ -1,0 +1,195 @@
+#include "platform/qt/qt_backend.hpp"
+
+#include <QApplication>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWebEngineProfile>
+#include <QWindow>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/qt/qt_text.hpp"
+#include "platform/qt/web_engine_environment.hpp"
+#include "platform/qt/window_view.hpp"
+
+namespace quillo::qt {
+namespace {
+
+// How long the first window may take to appear on the screen before the
+// start-up goes on regardless.
+constexpr int kExposeWaitMs = 1000;
+
+std::unique_ptr<QApplication> makeApplication(int& argc, char** argv) {
+    prepareWebEngineEnvironment();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The engine's start-up report is not for the user's terminal;
+    // QT_LOGGING_RULES can still turn it on.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    auto application = std::make_unique<QApplication>(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillo"));
+    // The main window hides to the tray and message boxes come and go:
+    // only the model ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    return application;
+}
+
+}  // namespace
+
+QtBackend::QtBackend()
+    : argv_{programName_.data(), nullptr},
+      application_(makeApplication(argc_, argv_.data())),
+      profile_(makeSharedProfile()) {}
+
+QtBackend::~QtBackend() {
+    views_.clear();
+    deleteClosedViews();
+    profile_.reset();
+    application_.reset();
+}
+
+int QtBackend::run() {
+    int code = 0;
+    if (!quitRequested_) {
+        // An own loop rather than QApplication::exec(): quit() ends just this
+        // loop, so a message box shown after it (the no-network notice)
+        // still runs its own loop to the end.
+        QEventLoop loop;
+        mainLoop_ = &loop;
+        code = loop.exec();
+        mainLoop_ = nullptr;
+    }
+    deleteClosedViews();
+    return code;
+}
+
+void QtBackend::deleteClosedViews() {
+    // Closed windows are deleted through the event loop (they may be
+    // closed from their own signal handlers); once it has ended, here.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+WindowView* QtBackend::viewOf(const ui::Window& window) const {
+    const auto found = views_.find(&window);
+    return found == views_.end() ? nullptr : found->second.get();
+}
+
+void QtBackend::windowCreated(ui::Window& window) {
+    if (model_ == nullptr) {
+        std::fprintf(stderr, "quillo: the Qt backend has no window model attached\n");
+        std::abort();
+    }
+    const bool first = views_.empty();
+    auto view = std::make_unique<WindowView>(window, *model_, *profile_);
+    WindowView& shown = *view;
+    views_[&window] = std::move(view);
+    if (window.visible()) {
+        shown.show();
+        shown.raise();
+        shown.activateWindow();
+    }
+    if (first && window.visible()) {
+        // The first window stands on the screen before its created event
+        // runs the (blocking) start-up. No user input is taken meanwhile.
+        QElapsedTimer waited;
+        waited.start();
+        while (shown.windowHandle() != nullptr && !shown.windowHandle()->isExposed() &&
+               waited.elapsed() < kExposeWaitMs) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+        }
+        shown.repaint();
+    }
+    shown.startTimers(window);
+}
+
+void QtBackend::windowDestroyed(ui::Window& window) {
+    const auto found = views_.find(&window);
+    if (found == views_.end()) {
+        return;
+    }
+    std::unique_ptr<WindowView> view = std::move(found->second);
+    views_.erase(found);
+    view->close();
+    view.release()->deleteLater();
+}
+
+void QtBackend::windowRaised(ui::Window& window) {
+    if (WindowView* view = viewOf(window); view != nullptr && window.visible()) {
+        view->show();
+        view->raise();
+        view->activateWindow();
+    }
+}
+
+void QtBackend::windowChanged(ui::Window& window, ui::WindowProperty property) {
+    if (WindowView* view = viewOf(window)) {
+        view->applyWindow(window, property);
+    }
+}
+
+void QtBackend::controlChanged(ui::Window& window, ui::Control& control,
+                               ui::ControlProperty property) {
+    if (WindowView* view = viewOf(window)) {
+        view->applyControl(window, control, property);
+    }
+}
+
+void QtBackend::browserCommand(ui::Window& window, ui::Control& browser, ui::BrowserCommand command,
+                               const Text& address) {
+    if (WindowView* view = viewOf(window)) {
+        view->browserCommand(browser, command, address);
+    }
+}
+
+void QtBackend::popupMenu(ui::Window& window, const ui::MenuDef& menu,
+                          std::optional<ui::Point> screenPosition) {
+    if (WindowView* view = viewOf(window)) {
+        view->popupMenu(window.definition(), menu, screenPosition);
+    }
+}
+
+void QtBackend::setTrayIcon(ui::Window& window, const std::filesystem::path& iconFile,
+                            const Text& tooltip) {
+    if (WindowView* view = viewOf(window)) {
+        view->setTrayIcon(iconFile, tooltip);
+    }
+}
+
+ui::Size QtBackend::clientSize(const ui::Window& window) {
+    if (const WindowView* view = viewOf(window)) {
+        return {view->width(), view->height()};
+    }
+    return {window.geometry().width, window.geometry().height};
+}
+
+ui::Point QtBackend::pointerPosition() {
+    const QPoint position = QCursor::pos();
+    return {position.x(), position.y()};
+}
+
+void QtBackend::quit() {
+    quitRequested_ = true;
+    if (mainLoop_ != nullptr) {
+        mainLoop_->exit(0);
+    }
+}
+
+void QtBackend::messageBox(const Text& text, const Text& title, MessageIcon icon) {
+    QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
+                    displayText(title), displayText(text), QMessageBox::Ok);
+    box.exec();
+}
+
+ScreenSize QtBackend::screenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    const QSize size = screen->size();
+    return {size.width(), size.height()};
+}
+
+}  // namespace quillo::qt

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/display_services.hpp"
+#include "ui/model/backend.hpp"
+#include "ui/model/window_model.hpp"
+
+class QApplication;
+class QEventLoop;
+class QWebEngineProfile;
+
+namespace quillo::qt {
+
+class WindowView;
+
+// The real backend: Qt 6 Widgets windows with Qt WebEngine browser views.
+// Owns the QApplication, so construct it before anything else of the
+// program; then construct the WindowModel on it and attach() the model.
+// Everything runs on the thread that constructed it.
+class QtBackend final : public ui::Backend, public DisplayServices {
+public:
+    QtBackend();
+    ~QtBackend() override;
+    QtBackend(const QtBackend&) = delete;
+    QtBackend& operator=(const QtBackend&) = delete;
+
+    // The model that receives the events. Must be attached before the
+    // first window is loaded.
+    void attach(ui::WindowModel& model) { model_ = &model; }
+
+    // Runs the event loop until quit(); returns at once when quit() came
+    // before it (the program ended during start-up). Returns the exit code.
+    int run();
+
+    // ui::Backend
+    void windowCreated(ui::Window& window) override;
+    void windowDestroyed(ui::Window& window) override;
+    void windowRaised(ui::Window& window) override;
+    void windowChanged(ui::Window& window, ui::WindowProperty property) override;
+    void controlChanged(ui::Window& window, ui::Control& control,
+                        ui::ControlProperty property) override;
+    void browserCommand(ui::Window& window, ui::Control& browser, ui::BrowserCommand command,
+                        const Text& address) override;
+    void popupMenu(ui::Window& window, const ui::MenuDef& menu,
+                   std::optional<ui::Point> screenPosition) override;
+    void setTrayIcon(ui::Window& window, const std::filesystem::path& iconFile,
+                     const Text& tooltip) override;
+    ui::Size clientSize(const ui::Window& window) override;
+    ui::Point pointerPosition() override;
+    void quit() override;
+
+    // DisplayServices
+    void messageBox(const Text& text, const Text& title, MessageIcon icon) override;
+    ScreenSize screenSize() override;
+
+private:
+    WindowView* viewOf(const ui::Window& window) const;
+    void deleteClosedViews();
+
+    // QApplication keeps a reference to argc for its whole life. The
+    // program takes no arguments: Qt sees only the program name.
+    std::string programName_ = "quillo";
+    int argc_ = 1;
+    std::array<char*, 2> argv_;
+    std::unique_ptr<QApplication> application_;
+    std::unique_ptr<QWebEngineProfile> profile_;
+    ui::WindowModel* model_ = nullptr;
+    std::map<const ui::Window*, std::unique_ptr<WindowView>> views_;
+    QEventLoop* mainLoop_ = nullptr;  // while run() runs it
+    bool quitRequested_ = false;
+};
+
+}  // namespace quillo::qt

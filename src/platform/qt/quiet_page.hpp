@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWebEnginePage>
+#include <functional>
+
+namespace quillo::qt {
+
+// A page that can be told to keep quiet: while silent it shows no
+// JavaScript alert, confirm or prompt dialog (confirm and prompt answer
+// "cancel") and drops console messages. Certificate errors are always
+// rejected, silent or not: a bad certificate is never accepted unseen.
+// Requests for a new window go to the window opener given.
+class QuietPage final : public QWebEnginePage {
+public:
+    // Returns the page that shows the new window, or null to refuse it.
+    using WindowOpener = std::function<QWebEnginePage*(QuietPage& opener)>;
+
+    QuietPage(QWebEngineProfile& profile, QObject* parent, WindowOpener opener);
+
+    bool silent() const { return silent_; }
+    void setSilent(bool silent) { silent_ = silent; }
+
+protected:
+    QWebEnginePage* createWindow(WebWindowType type) override;
+    void javaScriptAlert(const QUrl& securityOrigin, const QString& message) override;
+    bool javaScriptConfirm(const QUrl& securityOrigin, const QString& message) override;
+    bool javaScriptPrompt(const QUrl& securityOrigin, const QString& message,
+                          const QString& defaultValue, QString* result) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                  int lineNumber, const QString& sourceId) override;
+
+private:
+    WindowOpener opener_;
+    bool silent_ = false;
+};
+
+}  // namespace quillo::qt

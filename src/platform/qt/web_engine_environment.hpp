@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWebEngineProfile>
+#include <memory>
+
+namespace quillo::qt {
+
+// Sets the browser engine's process environment; must run before the
+// QApplication exists.
+//
+// - Chromium flags, only when the user has not set QTWEBENGINE_CHROMIUM_FLAGS
+//   himself: no background traffic of the engine's own (component updates,
+//   safe browsing, metrics, domain reliability), so the program talks only to
+//   the sites it shows, which also keeps it quiet on a closed network; and
+//   software rendering (--disable-gpu), which works on every X server, Xvfb
+//   included, at the cost of some CPU on machines with a usable GPU.
+// - Running as root (containers, CI) Chromium refuses its sandbox, so the
+//   sandbox is switched off then, and only then.
+void prepareWebEngineEnvironment();
+
+// The one profile every browser view shares: off the record (nothing is
+// written to disk), with a small in-memory HTTP cache.
+std::unique_ptr<QWebEngineProfile> makeSharedProfile();
+
+}  // namespace quillo::qt

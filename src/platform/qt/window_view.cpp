@@ -1,0 +1,546 @@
+#include "platform/qt/window_view.hpp"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <utility>
+
+#include "platform/qt/browser_view.hpp"
+#include "platform/qt/image_button.hpp"
+#include "platform/qt/picture_box.hpp"
+#include "platform/qt/qt_text.hpp"
+#include "platform/qt/skinned_menu.hpp"
+#include "platform/qt/transparent_label.hpp"
+
+namespace quillo::qt {
+namespace {
+
+constexpr std::string_view kTitleBar = "toppic";
+constexpr int kDefaultFontHeight = 12;
+// A geometry the window system has not confirmed yet is waited for this
+// long; later reports count as moves of the user or the window manager.
+constexpr qint64 kGeometryConfirmMs = 1000;
+
+// Nesting counter for "this change comes from the model".
+class Applying {
+public:
+    explicit Applying(int& depth) : depth_(depth) { ++depth_; }
+    ~Applying() { --depth_; }
+    Applying(const Applying&) = delete;
+    Applying& operator=(const Applying&) = delete;
+
+private:
+    int& depth_;
+};
+
+// Labels tall enough for two lines wrap their text; one-line labels keep
+// it on their one line.
+void fitLines(QWidget* widget) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setWordWrap(label->height() >= 2 * label->fontMetrics().height());
+    }
+}
+
+QRect toQRect(ui::Rect rect) {
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+ui::Point toPoint(QPoint point) {
+    return {point.x(), point.y()};
+}
+
+QFont fontOf(const ui::Control& control, QFont font) {
+    const std::optional<ui::Font> defined = control.font();
+    font.setPixelSize(defined && defined->height > 0 ? defined->height : kDefaultFontHeight);
+    if (defined) {
+        font.setWeight(static_cast<QFont::Weight>(std::clamp(defined->weight, 100, 900)));
+    }
+    return font;
+}
+
+// Tray notifications as the program's action codes: left click 1, double
+// click 2, right click (context) 3; other notifications have no code.
+int trayActionCode(QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+        case QSystemTrayIcon::Trigger:
+            return 1;
+        case QSystemTrayIcon::DoubleClick:
+            return 2;
+        case QSystemTrayIcon::Context:
+            return 3;
+        case QSystemTrayIcon::MiddleClick:
+        case QSystemTrayIcon::Unknown:
+            return 0;
+    }
+    return 0;
+}
+
+}  // namespace
+
+WindowView::WindowView(ui::Window& window, ui::WindowModel& model, QWebEngineProfile& profile)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      model_(model),
+      profile_(profile),
+      name_(window.name()) {
+    setWindowTitle(displayText(window.title()));
+    if (const std::optional<ui::Color> background = window.background()) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, toQColor(*background));
+        setPalette(colours);
+        setAutoFillBackground(true);
+    }
+    if (window.modal()) {
+        setWindowModality(Qt::ApplicationModal);
+    }
+    if (window.keepOnTop()) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    }
+    build(window);
+    applyGeometry(window);
+}
+
+void WindowView::build(const ui::Window& window) {
+    for (const std::unique_ptr<ui::Control>& control : window.controls()) {
+        QWidget* parent = this;
+        if (!control->parentName().empty()) {
+            const auto found = widgets_.find(control->parentName());
+            if (found != widgets_.end()) {
+                parent = found->second;
+            }
+        }
+        if (QWidget* widget = createWidget(*control, parent)) {
+            widgets_.emplace(control->name(), widget);
+        }
+    }
+    // Siblings stack in the model's order, bottom first.
+    for (const ui::Control* control : window.stackingOrder()) {
+        const auto found = widgets_.find(control->name());
+        if (found != widgets_.end()) {
+            found->second->raise();
+        }
+    }
+    for (const std::unique_ptr<ui::Control>& control : window.controls()) {
+        applyAll(window, *control);
+    }
+}
+
+QWidget* WindowView::createWidget(const ui::Control& control, QWidget* parent) {
+    const std::string name = control.name();
+    QWidget* widget = nullptr;
+    switch (control.kind()) {
+        case ui::ControlKind::PictureBox:
+            widget = new PictureBox(parent, name == kTitleBar);
+            break;
+        case ui::ControlKind::ImageButton: {
+            auto* button = new ImageButton(parent);
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, name] { report(name, ui::EventKind::Clicked); });
+            widget = button;
+            break;
+        }
+        case ui::ControlKind::TransparentLabel:
+            widget = new TransparentLabel(parent, control.cursor() == ui::Cursor::Hand,
+                                          [this, name](QPoint position) {
+                                              ui::EventArgs args;
+                                              args.position = toPoint(position);
+                                              report(name, ui::EventKind::LeftButtonDown, args);
+                                          });
+            break;
+        case ui::ControlKind::PlainLabel:
+            widget = new QLabel(parent);
+            break;
+        case ui::ControlKind::CheckBox: {
+            auto* box = new QCheckBox(parent);
+            connect(box, &QCheckBox::clicked, this, [this, name](bool checked) {
+                if (ui::Window* window = liveWindow()) {
+                    if (ui::Control* live = window->findControl(name)) {
+                        live->setChecked(checked);
+                    }
+                }
+                report(name, ui::EventKind::Clicked);
+            });
+            widget = box;
+            break;
+        }
+        case ui::ControlKind::PushButton: {
+            auto* button = new QPushButton(parent);
+            connect(button, &QPushButton::clicked, this,
+                    [this, name] { report(name, ui::EventKind::Clicked); });
+            widget = button;
+            break;
+        }
+        case ui::ControlKind::Timer: {
+            auto* timer = new QTimer(this);
+            connect(timer, &QTimer::timeout, this,
+                    [this, name] { report(name, ui::EventKind::Tick); });
+            timers_.emplace(name, timer);
+            return nullptr;
+        }
+        case ui::ControlKind::StatusBar:
+            // Never shown: its part texts live in the model only.
+            return nullptr;
+        case ui::ControlKind::Browser: {
+            BrowserEvents events;
+            events.statusTextChange = [this, name](const Text& text) {
+                ui::EventArgs args;
+                args.text = text;
+                report(name, ui::EventKind::StatusTextChange, args);
+            };
+            events.newWindow = [this, name] {
+                return closed_ || report(name, ui::EventKind::NewWindow2).cancel;
+            };
+            events.documentComplete = [this, name] {
+                report(name, ui::EventKind::DocumentComplete);
+            };
+            events.rightButtonDown = [this, name](QPoint position) {
+                ui::EventArgs args;
+                args.position = toPoint(position);
+                report(name, ui::EventKind::RightButtonDown, args);
+            };
+            widget = new BrowserView(profile_, parent, std::move(events));
+            break;
+        }
+        case ui::ControlKind::HypertextView:
+            widget = new BrowserView(profile_, parent, BrowserEvents{});
+            break;
+    }
+    if (widget != nullptr && control.cursor() == ui::Cursor::Hand) {
+        widget->setCursor(Qt::PointingHandCursor);
+    }
+    return widget;
+}
+
+void WindowView::applyAll(const ui::Window& window, const ui::Control& control) {
+    for (ui::ControlProperty property :
+         {ui::ControlProperty::Geometry, ui::ControlProperty::Visible, ui::ControlProperty::Font,
+          ui::ControlProperty::TextColor, ui::ControlProperty::Text, ui::ControlProperty::Images,
+          ui::ControlProperty::Checked}) {
+        applyControl(window, control, property);
+    }
+    const bool browser = control.kind() == ui::ControlKind::Browser ||
+                         control.kind() == ui::ControlKind::HypertextView;
+    if (browser && !control.address().empty()) {
+        applyControl(window, control, ui::ControlProperty::Address);
+    }
+}
+
+void WindowView::startTimers(const ui::Window& window) {
+    for (auto& [name, timer] : timers_) {
+        const int interval = window.control(name).interval();
+        if (interval > 0) {
+            timer->start(interval);
+        }
+    }
+}
+
+void WindowView::applyControl(const ui::Window& /*window*/, const ui::Control& control,
+                              ui::ControlProperty property) {
+    if (property == ui::ControlProperty::Interval) {
+        const auto timer = timers_.find(control.name());
+        if (timer != timers_.end()) {
+            if (control.interval() > 0) {
+                timer->second->start(control.interval());
+            } else {
+                timer->second->stop();
+            }
+        }
+        return;
+    }
+    const auto found = widgets_.find(control.name());
+    if (found == widgets_.end()) {
+        return;
+    }
+    QWidget* widget = found->second;
+    // Changes made while a handler runs (which may block on the network)
+    // are painted at once, so the window does not stand half-drawn.
+    bool paintNow = false;
+    switch (property) {
+        case ui::ControlProperty::Geometry:
+            widget->setGeometry(toQRect(control.geometry()));
+            break;
+        case ui::ControlProperty::Visible:
+            widget->setVisible(control.visible());
+            break;
+        case ui::ControlProperty::Text:
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                label->setText(displayText(control.text()));
+            } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                button->setText(displayText(control.text()));
+            }
+            paintNow = true;
+            break;
+        case ui::ControlProperty::TextColor:
+            if (const std::optional<ui::Color> colour = control.textColor()) {
+                QPalette colours = widget->palette();
+                colours.setColor(QPalette::WindowText, toQColor(*colour));
+                colours.setColor(QPalette::ButtonText, toQColor(*colour));
+                widget->setPalette(colours);
+            }
+            break;
+        case ui::ControlProperty::Font:
+            if (control.kind() == ui::ControlKind::TransparentLabel || control.font()) {
+                widget->setFont(fontOf(control, widget->font()));
+            }
+            break;
+        case ui::ControlProperty::Images:
+            if (auto* box = dynamic_cast<PictureBox*>(widget)) {
+                box->setPicture(pixmapOf(control.image(ui::ImageSlot::Normal)));
+            } else if (auto* button = dynamic_cast<ImageButton*>(widget)) {
+                button->setPictures(pixmapOf(control.image(ui::ImageSlot::Normal)),
+                                    pixmapOf(control.image(ui::ImageSlot::Hover)),
+                                    pixmapOf(control.image(ui::ImageSlot::Pressed)));
+            }
+            paintNow = true;
+            break;
+        case ui::ControlProperty::Checked:
+            if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+                const QSignalBlocker quiet(box);
+                box->setChecked(control.checked());
+            }
+            break;
+        case ui::ControlProperty::Address:
+            if (auto* view = dynamic_cast<BrowserView*>(widget)) {
+                // The hypertext view box shows no script dialogs at all.
+                view->navigate(
+                    control.address(),
+                    control.silent() || control.kind() == ui::ControlKind::HypertextView);
+            }
+            break;
+        case ui::ControlProperty::ZOrder:
+            widget->lower();
+            break;
+        case ui::ControlProperty::Interval:
+        case ui::ControlProperty::StatusText:
+            break;
+    }
+    if (property == ui::ControlProperty::Geometry || property == ui::ControlProperty::Font ||
+        property == ui::ControlProperty::Text) {
+        fitLines(widget);
+    }
+    if (paintNow && isVisible() && widget->isVisible()) {
+        widget->repaint();
+    }
+}
+
+void WindowView::browserCommand(const ui::Control& browser, ui::BrowserCommand command,
+                                const Text& address) {
+    const auto found = widgets_.find(browser.name());
+    if (found == widgets_.end()) {
+        return;
+    }
+    auto* view = dynamic_cast<BrowserView*>(found->second);
+    if (view == nullptr) {
+        return;
+    }
+    if (command == ui::BrowserCommand::Navigate) {
+        view->navigate(address, browser.silent());
+    } else {
+        view->command(command);
+    }
+}
+
+void WindowView::applyWindow(const ui::Window& window, ui::WindowProperty property) {
+    if (applying_ > 0) {
+        return;
+    }
+    switch (property) {
+        case ui::WindowProperty::Geometry:
+            applyGeometry(window);
+            break;
+        case ui::WindowProperty::Visible:
+            applyVisible(window);
+            break;
+        case ui::WindowProperty::Title:
+            setWindowTitle(displayText(window.title()));
+            break;
+        case ui::WindowProperty::State:
+            applyState(window);
+            break;
+        case ui::WindowProperty::KeepOnTop:
+            applyKeepOnTop(window);
+            break;
+        case ui::WindowProperty::KeepCaptionActive:
+            if (window.keepCaptionActive() && isVisible()) {
+                QWidget::raise();
+                activateWindow();
+            }
+            break;
+    }
+}
+
+void WindowView::applyGeometry(const ui::Window& window) {
+    const QRect wanted = toQRect(window.geometry());
+    const Applying applying(applying_);
+    pendingGeometry_ = wanted;
+    pendingSince_.start();
+    setGeometry(wanted);
+}
+
+void WindowView::applyVisible(const ui::Window& window) {
+    const Applying applying(applying_);
+    if (window.visible()) {
+        show();
+        QWidget::raise();
+    } else {
+        hide();
+    }
+}
+
+void WindowView::applyState(const ui::Window& window) {
+    const Applying applying(applying_);
+    switch (window.state()) {
+        case ui::WindowState::Minimized:
+            if (!isMinimized()) {
+                showMinimized();
+            }
+            break;
+        case ui::WindowState::Maximized:
+            showMaximized();
+            break;
+        case ui::WindowState::Normal:
+            if (isMinimized() || isMaximized()) {
+                if (window.visible()) {
+                    showNormal();
+                } else {
+                    setWindowState(Qt::WindowNoState);
+                }
+            }
+            break;
+    }
+}
+
+void WindowView::applyKeepOnTop(const ui::Window& window) {
+    const Applying applying(applying_);
+    // Changing the flags of a shown top-level window hides it.
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, window.keepOnTop());
+    if (shown) {
+        show();
+    }
+}
+
+void WindowView::popupMenu(const ui::WindowDef& definition, const ui::MenuDef& menu,
+                           std::optional<ui::Point> screenPosition) {
+    const QPoint position =
+        screenPosition ? QPoint(screenPosition->x, screenPosition->y) : QCursor::pos();
+    popupSkinnedMenu(this, menu, definition.menuSkin, position,
+                     [this, menuName = std::string(menu.name)](std::size_t index) {
+                         if (!closed_) {
+                             model_.chooseMenuItem(name_, menuName, index);
+                         }
+                     });
+}
+
+void WindowView::setTrayIcon(const std::filesystem::path& iconFile, const Text& tooltip) {
+    if (tray_.isNull()) {
+        tray_ = new QSystemTrayIcon(this);
+        connect(tray_.data(), &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) {
+                    const int code = trayActionCode(reason);
+                    if (code != 0) {
+                        ui::EventArgs args;
+                        args.code = code;
+                        report("", ui::EventKind::TrayAction, args);
+                    }
+                });
+    }
+    tray_->setIcon(QIcon(QFile::decodeName(QByteArray::fromStdString(iconFile.string()))));
+    tray_->setToolTip(displayText(tooltip));
+    tray_->show();
+}
+
+void WindowView::close() {
+    closed_ = true;
+    for (auto& [name, timer] : timers_) {
+        timer->stop();
+    }
+    for (auto& [name, widget] : widgets_) {
+        if (auto* view = dynamic_cast<BrowserView*>(widget)) {
+            view->stop();
+        }
+    }
+    if (!tray_.isNull()) {
+        tray_->hide();
+    }
+    const Applying applying(applying_);
+    hide();
+}
+
+void WindowView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || applying_ > 0) {
+        return;
+    }
+    ui::Window* window = liveWindow();
+    if (window == nullptr || window->state() == ui::WindowState::Maximized) {
+        return;
+    }
+    const ui::WindowState actual =
+        isMinimized() ? ui::WindowState::Minimized : ui::WindowState::Normal;
+    if (window->state() != actual) {
+        const Applying applying(applying_);
+        window->setState(actual);
+    }
+}
+
+void WindowView::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    reportGeometry();
+}
+
+void WindowView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    reportGeometry();
+}
+
+void WindowView::reportGeometry() {
+    if (applying_ > 0 || !isVisible()) {
+        return;
+    }
+    const QRect actual = geometry();
+    if (pendingGeometry_ && pendingSince_.elapsed() < kGeometryConfirmMs) {
+        // The window system is still catching up with the model's last
+        // request; reports before it arrives are older states.
+        if (actual == *pendingGeometry_) {
+            pendingGeometry_.reset();
+        }
+        return;
+    }
+    pendingGeometry_.reset();
+    ui::Window* window = liveWindow();
+    if (window == nullptr) {
+        return;
+    }
+    const ui::Rect moved{actual.x(), actual.y(), actual.width(), actual.height()};
+    if (window->geometry() != moved) {
+        const Applying applying(applying_);
+        window->setGeometry(moved);
+    }
+}
+
+void WindowView::closeEvent(QCloseEvent* event) {
+    // The window closes through the program's own buttons only; a close
+    // request of the window manager (Alt+F4) is refused.
+    if (!closed_) {
+        event->ignore();
+    }
+}
+
+ui::EventArgs WindowView::report(const std::string& control, ui::EventKind event,
+                                 ui::EventArgs args) {
+    if (closed_) {
+        return args;
+    }
+    return model_.raise(name_, control, event, std::move(args));
+}
+
+ui::Window* WindowView::liveWindow() {
+    return closed_ ? nullptr : model_.find(name_);
+}
+
+}  // namespace quillo::qt

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QRect>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWebEngineProfile>
+#include <QWidget>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "ui/model/window_model.hpp"
+
+namespace quillo::qt {
+
+class BrowserView;
+
+// The real top-level window of one open model window: frameless, with one
+// widget (or timer) per control, positioned relative to its parent control
+// or the window. It reports events to the model by window and control name
+// and keeps no reference to the model's Window, which may be freed before
+// this widget is.
+class WindowView final : public QWidget {
+public:
+    WindowView(ui::Window& window, ui::WindowModel& model, QWebEngineProfile& profile);
+
+    const std::string& name() const { return name_; }
+
+    // Starts the timers with their intervals; called once the window stands.
+    void startTimers(const ui::Window& window);
+
+    void applyWindow(const ui::Window& window, ui::WindowProperty property);
+    void applyControl(const ui::Window& window, const ui::Control& control,
+                      ui::ControlProperty property);
+    void browserCommand(const ui::Control& browser, ui::BrowserCommand command,
+                        const Text& address);
+    void popupMenu(const ui::WindowDef& definition, const ui::MenuDef& menu,
+                   std::optional<ui::Point> screenPosition);
+    void setTrayIcon(const std::filesystem::path& iconFile, const Text& tooltip);
+
+    // The window is gone from the model: hide it, stop its timers and pages,
+    // report nothing more. The caller deletes the widget later.
+    void close();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void build(const ui::Window& window);
+    QWidget* createWidget(const ui::Control& control, QWidget* parent);
+    void applyAll(const ui::Window& window, const ui::Control& control);
+    void applyGeometry(const ui::Window& window);
+    void applyVisible(const ui::Window& window);
+    void applyState(const ui::Window& window);
+    void applyKeepOnTop(const ui::Window& window);
+    void reportGeometry();
+    // Reports an event of a control ("" for the window) to the model.
+    ui::EventArgs report(const std::string& control, ui::EventKind event, ui::EventArgs args = {});
+    ui::Window* liveWindow();
+
+    ui::WindowModel& model_;
+    QWebEngineProfile& profile_;
+    std::string name_;
+    bool closed_ = false;
+    int applying_ = 0;                      // > 0 while a model value is put on the widget
+    std::optional<QRect> pendingGeometry_;  // asked of the window system, not confirmed yet
+    QElapsedTimer pendingSince_;
+    // Children owned by this widget through Qt's parent ownership.
+    std::map<std::string, QWidget*, std::less<>> widgets_;
+    std::map<std::string, QTimer*, std::less<>> timers_;
+    QPointer<QSystemTrayIcon> tray_;
+};
+
+}  // namespace quillo::qt

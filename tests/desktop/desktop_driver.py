@@ -1,0 +1,321 @@
+"""Runs the real desktop program under its own X server and looks at it.
+
+A DesktopSession starts a private Xvfb (a free display number chosen by the
+server itself), the demo content server on 127.0.0.1:8917 (the address
+built into the program), and the program in a temporary copy of the staged
+program directory. It offers what a person at the screen can do and see:
+windows with their titles and geometry, screenshots, pointer clicks and
+keys. Everything it started is ended when the session closes, whatever
+happened.
+"""
+
+import os
+import shutil
+import signal
+import socket
+import subprocess
+import tempfile
+import time
+
+SCREEN_WIDTH = 1366
+SCREEN_HEIGHT = 768
+SERVER_PORT = 8917
+
+
+class DesktopError(AssertionError):
+    pass
+
+
+def wait_until(predicate, timeout, interval=0.1, what="condition"):
+    """Polls predicate until it returns a true value, which is returned."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() >= deadline:
+            raise DesktopError(f"timed out after {timeout:.0f} s waiting for {what}")
+        time.sleep(interval)
+
+
+class Screenshot:
+    """An RGB picture of the whole screen, read from a binary PPM."""
+
+    def __init__(self, ppm):
+        fields = []
+        pos = 0
+        while len(fields) < 4:
+            while ppm[pos:pos + 1].isspace():
+                pos += 1
+            if ppm[pos:pos + 1] == b"#":
+                pos = ppm.index(b"\n", pos)
+                continue
+            end = pos
+            while not ppm[end:end + 1].isspace():
+                end += 1
+            fields.append(ppm[pos:end])
+            pos = end
+        if fields[0] != b"P6" or int(fields[3]) != 255:
+            raise DesktopError("unexpected screenshot format")
+        self.width = int(fields[1])
+        self.height = int(fields[2])
+        self.pixels = ppm[pos + 1:]
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.pixels[i:i + 3])
+
+    def region(self, left, top, width, height):
+        """Pixels of a rectangle, clipped to the screen, row by row."""
+        for y in range(max(top, 0), min(top + height, self.height)):
+            for x in range(max(left, 0), min(left + width, self.width)):
+                yield x, y, self.pixel(x, y)
+
+
+def colour_distance(a, b):
+    return sum(abs(p - q) for p, q in zip(a, b))
+
+
+class DesktopSession:
+    def __init__(self, program_dir, server, site, artifacts, name, config=None):
+        self.program_dir = program_dir
+        self.server = server
+        self.site = site
+        self.artifacts = artifacts
+        self.name = name
+        self.config = config
+        self.processes = []
+        self.workdir = None
+        self.display = None
+        self.bus_address = None
+        self.program = None
+        self.started_at = None
+
+    # -- life cycle -------------------------------------------------------
+
+    def __enter__(self):
+        try:
+            os.makedirs(self.artifacts, exist_ok=True)
+            self.workdir = tempfile.mkdtemp(prefix="quillo-desktop-")
+            self._start_x_server()
+            self._start_session_bus()
+            self._start_content_server()
+            self._copy_program()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, exc_type, exc, tb):
+        if exc_type is not None:
+            self.keep_evidence()
+        self.close()
+        return False
+
+    def close(self):
+        for process in reversed(self.processes):
+            self._stop(process)
+        self.processes.clear()
+        if self.workdir:
+            shutil.rmtree(self.workdir, ignore_errors=True)
+            self.workdir = None
+
+    def _stop(self, process):
+        """SIGTERM to the process group, then SIGKILL if it lingers."""
+        if process.poll() is None:
+            try:
+                os.killpg(process.pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                pass
+        # Children (browser engine helpers) may outlive their parent.
+        try:
+            os.killpg(process.pid, signal.SIGKILL)
+        except (ProcessLookupError, PermissionError):
+            pass
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            pass
+
+    def _spawn(self, args, log_name, **kwargs):
+        log = open(os.path.join(self.artifacts, f"{self.name}.{log_name}.log"), "wb")
+        process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=log,
+                                   stderr=subprocess.STDOUT, start_new_session=True, **kwargs)
+        log.close()
+        self.processes.append(process)
+        return process
+
+    def _start_x_server(self):
+        read_end, write_end = os.pipe()
+        try:
+            process = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                 f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp", "-noreset"],
+                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                pass_fds=(write_end,), start_new_session=True)
+            self.processes.append(process)
+            os.close(write_end)
+            write_end = -1
+            number = b""
+            deadline = time.monotonic() + 30
+            while not number.endswith(b"\n"):
+                if time.monotonic() > deadline or process.poll() is not None:
+                    raise DesktopError("Xvfb did not start")
+                chunk = os.read(read_end, 16)
+                if not chunk:
+                    raise DesktopError("Xvfb did not report its display")
+                number += chunk
+            self.display = ":" + number.decode().strip()
+        finally:
+            os.close(read_end)
+            if write_end >= 0:
+                os.close(write_end)
+
+    def _start_session_bus(self):
+        """A session bus of its own, so that nothing autolaunches one that
+        outlives the test."""
+        socket_path = os.path.join(self.workdir, "session-bus")
+        self.bus_address = "unix:path=" + socket_path
+        process = self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                               "--address=" + self.bus_address], "bus")
+        wait_until(lambda: process.poll() is not None or os.path.exists(socket_path), 20,
+                   what="the session bus")
+        if process.poll() is not None:
+            raise DesktopError("the session bus did not start")
+
+    def _start_content_server(self):
+        if _port_open(SERVER_PORT):
+            raise DesktopError(f"port {SERVER_PORT} is already taken; stop the other server")
+        process = self._spawn([self.server, self.site, "--port", str(SERVER_PORT)], "server")
+        wait_until(lambda: process.poll() is not None or _port_open(SERVER_PORT), 20,
+                   what="the content server")
+        if process.poll() is not None:
+            raise DesktopError("the content server did not start")
+
+    def _copy_program(self):
+        self.program_copy = os.path.join(self.workdir, "program")
+        shutil.copytree(self.program_dir, self.program_copy)
+        if self.config is not None:
+            with open(self.config_path, "wb") as out:
+                out.write(self.config.encode("gbk"))
+
+    @property
+    def config_path(self):
+        return os.path.join(self.program_copy, "Config.ini")
+
+    def read_config(self):
+        with open(self.config_path, "rb") as f:
+            return f.read().decode("gbk")
+
+    def config_value(self, key):
+        for line in self.read_config().splitlines():
+            if line.startswith(key + "="):
+                return line[len(key) + 1:]
+        return None
+
+    def env(self):
+        env = dict(os.environ)
+        env["DISPLAY"] = self.display
+        env.pop("WAYLAND_DISPLAY", None)
+        env["QT_QPA_PLATFORM"] = "xcb"
+        env["XDG_CONFIG_HOME"] = os.path.join(self.workdir, "xdg-config")
+        env["XDG_RUNTIME_DIR"] = self.workdir
+        if self.bus_address:
+            env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
+        return env
+
+    def start_program(self):
+        self.started_at = time.monotonic()
+        self.program = self._spawn([os.path.join(self.program_copy, "quillo")], "program",
+                                   cwd=self.workdir, env=self.env())
+        return self.program
+
+    def program_running(self):
+        return self.program is not None and self.program.poll() is None
+
+    def wait_program_end(self, timeout):
+        wait_until(lambda: not self.program_running(), timeout, interval=0.2,
+                   what="the program to end")
+        return self.program.returncode
+
+    def keep_evidence(self):
+        """A screenshot of the failed state in the artifacts directory."""
+        if self.display is None:
+            return
+        path = os.path.join(self.artifacts, f"{self.name}.failure.png")
+        subprocess.run(["import", "-display", self.display, "-window", "root", path],
+                       env=self.env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       timeout=30, check=False)
+
+    # -- what a person sees and does ---------------------------------------
+
+    def _x(self, *args, timeout=15):
+        result = subprocess.run(list(args), env=self.env(), capture_output=True, timeout=timeout,
+                                check=False)
+        return result.returncode, result.stdout.decode("utf-8", "replace")
+
+    def windows(self, name=".", visible_only=True):
+        """Top-level windows of the program whose title matches the pattern."""
+        if not self.program_running():
+            return []
+        args = ["xdotool", "search"]
+        if visible_only:
+            args.append("--onlyvisible")
+        args += ["--pid", str(self.program.pid), "--name", name]
+        _, out = self._x(*args)
+        return [line for line in out.split() if line.strip()]
+
+    def window_named(self, title, timeout):
+        found = wait_until(lambda: [w for w in self.windows() if self.title(w) == title], timeout,
+                           interval=0.2, what=f"a visible window titled {title!r}")
+        return found[0]
+
+    def title(self, window):
+        _, out = self._x("xdotool", "getwindowname", window)
+        return out.rstrip("\n")
+
+    def geometry(self, window):
+        _, out = self._x("xdotool", "getwindowgeometry", "--shell", window)
+        values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return (int(values["X"]), int(values["Y"]), int(values["WIDTH"]),
+                int(values["HEIGHT"]))
+
+    def is_visible(self, window):
+        return window in self.windows()
+
+    def click(self, x, y):
+        self._x("xdotool", "mousemove", str(x), str(y))
+        time.sleep(0.15)
+        self._x("xdotool", "click", "1")
+
+    def move_pointer(self, x, y):
+        self._x("xdotool", "mousemove", str(x), str(y))
+
+    def keys(self, *names):
+        for name in names:
+            self._x("xdotool", "key", name)
+            time.sleep(0.15)
+
+    def screenshot(self):
+        result = subprocess.run(["import", "-display", self.display, "-window", "root", "-depth", "8", "ppm:-"],
+                                env=self.env(), capture_output=True, timeout=30, check=False)
+        if result.returncode != 0:
+            raise DesktopError("screenshot failed: " + result.stderr.decode(errors="replace"))
+        return Screenshot(result.stdout)
+
+    def save_screenshot(self, label):
+        path = os.path.join(self.artifacts, f"{self.name}.{label}.png")
+        subprocess.run(["import", "-display", self.display, "-window", "root", path],
+                       env=self.env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       timeout=30, check=False)
+        return path
+
+
+def _port_open(port):
+    with socket.socket(socket.AF_INET, socket.SOCK_STREAM) as s:
+        s.settimeout(0.5)
+        return s.connect_ex(("127.0.0.1", port)) == 0

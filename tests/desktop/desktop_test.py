@@ -1,0 +1,201 @@
+"""Desktop tests: the real program under Xvfb against the demo content server.
+
+usage: desktop_test.py --program-dir DIR --server EXE --site DIR --artifacts DIR
+                       [unittest arguments, e.g. DesktopTest.test_startup]
+
+Each test starts its own X server, content server and program copy (see
+desktop_driver.py). The content server must listen on 127.0.0.1:8917, so
+these tests run one at a time. A failing test leaves a screenshot and the
+logs in the artifacts directory.
+"""
+
+import argparse
+import os
+import subprocess
+import sys
+import time
+import unittest
+
+from desktop_driver import (SCREEN_HEIGHT, SCREEN_WIDTH, DesktopSession, colour_distance,
+                            wait_until)
+
+PATHS = None
+
+MAIN_WIDTH = 984
+MAIN_HEIGHT = 624
+MAIN_LEFT = 50
+MAIN_TOP = 50
+
+# Window-relative places of the title bar's controls.
+OPTIONS_BUTTON = (869, 17)
+MAXIMIZE_BUTTON = (935, 14)
+CLOSE_BUTTON = (963, 14)
+TEXT_ADVERT = (464, 4, 360, 24)  # left, top, width, height
+TITLE_BAR_GAP_X = 835  # between the advertisement and the options button
+
+NAME_PAGES = {"1": "namejt.html", "2": "nameft.html", "3": "nameyy.html"}
+OPTIONS_MENUS = {"1": "选项按钮菜单", "2": "繁体菜单", "3": "英文菜单"}
+MENU_BACKGROUND = (0xF9, 0xF8, 0xF7)
+
+
+def display_name(language):
+    with open(os.path.join(PATHS.site, "ads", NAME_PAGES[language]), "rb") as f:
+        return f.read().split(b"\0")[0].decode("gbk")
+
+
+def config_with(**values):
+    """The delivered Config.ini with the given keys replaced or added."""
+    with open(os.path.join(PATHS.program_dir, "Config.ini"), "rb") as f:
+        lines = f.read().decode("gbk").splitlines()
+    for key, value in values.items():
+        entry = f"{key}={value}"
+        for i, line in enumerate(lines):
+            if line.startswith(key + "="):
+                lines[i] = entry
+                break
+        else:
+            lines.append(entry)
+    return "\r\n".join(lines) + "\r\n"
+
+
+def saturated(pixel):
+    r, g, b = pixel
+    return max(r, g, b) >= 120 and max(r, g, b) - min(r, g, b) >= 60
+
+
+def site_is_shown(shot, left, top):
+    """The demo site's content area is full of colourful posters; the
+    loading page and a blank browser are dark or white with at most a small
+    green spinner. Counts saturated pixels in the content area."""
+    total = 0
+    coloured = 0
+    for _, _, pixel in shot.region(left + 2, top + 30, MAIN_WIDTH - 4, MAIN_HEIGHT - 32):
+        total += 1
+        coloured += saturated(pixel)
+    return total > 0 and coloured / total >= 0.05
+
+
+def advert_text_pixels(shot, left, top):
+    """Pixels of the text-advertisement region that stand out from the plain
+    title bar (sampled in the same row, right of the region) in the
+    advertisement's orange."""
+    ax, ay, aw, ah = TEXT_ADVERT
+    count = 0
+    for x, y, pixel in shot.region(left + ax, top + ay, aw, ah):
+        background = shot.pixel(left + TITLE_BAR_GAP_X, y)
+        r, g, b = pixel
+        if colour_distance(pixel, background) > 60 and r > g + 30 and g >= b:
+            count += 1
+    return count
+
+
+class DesktopTest(unittest.TestCase):
+    def session(self, config=None):
+        return DesktopSession(PATHS.program_dir, PATHS.server, PATHS.site, PATHS.artifacts,
+                              self.id().rsplit(".", 1)[-1], config=config)
+
+    def start_main_window(self, desktop, language="1"):
+        desktop.start_program()
+        window = desktop.window_named(display_name(language), timeout=60)
+        print(f"{self.id()}: main window titled after "
+              f"{time.monotonic() - desktop.started_at:.1f} s", file=sys.stderr)
+        return window
+
+    def test_startup_shows_site_with_title_and_text_advert(self):
+        with self.session(config_with(Language="1")) as desktop:
+            window = self.start_main_window(desktop)
+            self.assertEqual(desktop.geometry(window),
+                             (MAIN_LEFT, MAIN_TOP, MAIN_WIDTH, MAIN_HEIGHT))
+
+            wait_until(lambda: site_is_shown(desktop.screenshot(), MAIN_LEFT, MAIN_TOP), 45,
+                       interval=0.5, what="the site to replace the loading page")
+            wait_until(lambda: advert_text_pixels(desktop.screenshot(), MAIN_LEFT, MAIN_TOP) >= 20,
+                       15, interval=0.5, what="the text advertisement in the title bar")
+            desktop.save_screenshot("site")
+            self.assertTrue(desktop.program_running())
+
+    def test_maximize_button_toggles_screen_size_and_key(self):
+        with self.session(config_with(Language="1")) as desktop:
+            window = self.start_main_window(desktop)
+
+            desktop.click(MAIN_LEFT + MAXIMIZE_BUTTON[0], MAIN_TOP + MAXIMIZE_BUTTON[1])
+            wait_until(lambda: desktop.geometry(window) == (0, 0, SCREEN_WIDTH, SCREEN_HEIGHT),
+                       10, what="the maximized window")
+            wait_until(lambda: desktop.config_value("Maximize") == "2", 5,
+                       what="Maximize=2 in Config.ini")
+
+            # The button now sits 62 pixels left of the right edge.
+            desktop.click(SCREEN_WIDTH - 62 + 13, MAXIMIZE_BUTTON[1])
+            restored = (SCREEN_WIDTH // 2 - 492, SCREEN_HEIGHT // 2 - 321, MAIN_WIDTH,
+                        MAIN_HEIGHT)
+            wait_until(lambda: desktop.geometry(window) == restored, 10,
+                       what="the restored window")
+            wait_until(lambda: desktop.config_value("Maximize") == "1", 5,
+                       what="Maximize=1 in Config.ini")
+
+    def test_options_menu_in_configured_language_quits(self):
+        for language in ("1", "3"):
+            with self.subTest(language=language):
+                self.options_menu_quits(language)
+
+    def options_menu_quits(self, language):
+        with self.session(config_with(Language=language)) as desktop:
+            desktop.name += f".language{language}"
+            self.start_main_window(desktop, language)
+
+            desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
+            menu = desktop.window_named(OPTIONS_MENUS[language], timeout=10)
+            x, y, w, h = desktop.geometry(menu)
+            shot = desktop.screenshot()
+            skinned = sum(1 for _, _, p in shot.region(x, y, w, h) if p == MENU_BACKGROUND)
+            self.assertGreater(skinned, w * h // 3, "menu not painted with the menu skin")
+
+            # Quit is the last item of every options menu.
+            desktop.keys("Up", "Return")
+            # With the exit pop-up switched on it shows first and ends the
+            # program itself within its lifetime.
+            code = desktop.wait_program_end(20)
+            self.assertEqual(code, 0)
+
+    def test_close_button_hides_main_window_to_tray(self):
+        with self.session(config_with(Language="1", Tray="1")) as desktop:
+            window = self.start_main_window(desktop)
+
+            desktop.click(MAIN_LEFT + CLOSE_BUTTON[0], MAIN_TOP + CLOSE_BUTTON[1])
+            wait_until(lambda: not desktop.is_visible(window), 10,
+                       what="the main window to hide")
+            time.sleep(2)
+            self.assertTrue(desktop.program_running(), "the program ended instead of hiding")
+            self.assertFalse(desktop.is_visible(window))
+
+    def test_without_network_shows_notice_and_ends(self):
+        if subprocess.run(["unshare", "-n", "true"], capture_output=True).returncode != 0:
+            self.skipTest("no permission for a network namespace here")
+        with self.session(config_with(Language="1")) as desktop:
+            program = os.path.join(desktop.program_copy, "quillo")
+            # A fresh network namespace has only a loopback interface.
+            desktop.program = desktop._spawn(["unshare", "-n", program], "program",
+                                             cwd=desktop.workdir, env=desktop.env())
+            notice = desktop.window_named("提示", timeout=60)
+            self.assertEqual(desktop.windows(), [notice],
+                             "the main window should be gone before the notice shows")
+            self.assertTrue(desktop.program_running())
+            desktop.save_screenshot("notice")
+
+            desktop.keys("Return")
+            self.assertEqual(desktop.wait_program_end(15), 0)
+
+
+def main():
+    global PATHS
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program-dir", required=True)
+    parser.add_argument("--server", required=True)
+    parser.add_argument("--site", required=True)
+    parser.add_argument("--artifacts", required=True)
+    PATHS, rest = parser.parse_known_args()
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,369 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "core/text.hpp"
+#include "platform/display_services.hpp"
+#include "platform/linux/autostart_entry.hpp"
+#include "platform/linux/linux_platform.hpp"
+#include "platform/linux/network_state.hpp"
+#include "platform/linux/screen_saver_inhibitor.hpp"
+
+namespace quillo {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+class NoDisplay final : public DisplayServices {
+public:
+    void messageBox(const Text&, const Text&, MessageIcon) override {}
+    ScreenSize screenSize() override { return {}; }
+};
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeExecutable(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+    fs::permissions(path, fs::perms::owner_all);
+}
+
+// Waits until the file exists and is complete (its writer renames it into place).
+std::optional<std::string> awaitFile(const fs::path& path) {
+    for (int i = 0; i < 200; ++i) {
+        if (fs::exists(path)) {
+            return readFile(path);
+        }
+        std::this_thread::sleep_for(25ms);
+    }
+    return std::nullopt;
+}
+
+// Sets an environment variable for one test and restores it afterwards.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (old_) {
+            setenv(name_, old_->c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (fs::temp_directory_path() / "quillo-linux-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+// ---------------------------------------------------------------- autostart
+
+struct QuoteCase {
+    const char* argument;
+    const char* execValue;
+};
+
+class ExecQuoting : public ::testing::TestWithParam<QuoteCase> {};
+
+TEST_P(ExecQuoting, QuotesOneArgumentForTheExecKey) {
+    EXPECT_EQ(linux_platform::quoteExecArgument(GetParam().argument), GetParam().execValue);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DesktopEntrySpec, ExecQuoting,
+    ::testing::Values(QuoteCase{"/opt/quillo/quillo", "/opt/quillo/quillo"},
+                      QuoteCase{"/opt/my apps/quillo", "\"/opt/my apps/quillo\""},
+                      QuoteCase{"/opt/a$b/quillo", "\"/opt/a\\\\$b/quillo\""},
+                      QuoteCase{"/opt/a\\b/quillo", "\"/opt/a\\\\\\\\b/quillo\""},
+                      QuoteCase{"/opt/\"q\"/quillo", "\"/opt/\\\\\"q\\\\\"/quillo\""},
+                      QuoteCase{"/opt/100%/quillo", "/opt/100%%/quillo"}, QuoteCase{"", "\"\""}));
+
+TEST(AutostartEntry, HoldsTypeNameExecAndEnabledFlag) {
+    const std::string text =
+        linux_platform::autostartEntryText(gbk("Quillo影音"), "/opt/my apps/quillo");
+    EXPECT_EQ(text,
+              "[Desktop Entry]\n"
+              "Type=Application\n"
+              "Name=Quillo影音\n"
+              "Exec=\"/opt/my apps/quillo\"\n"
+              "Terminal=false\n"
+              "X-GNOME-Autostart-enabled=true\n");
+}
+
+TEST(AutostartEntry, LineBreaksCannotAddKeys) {
+    const std::string text =
+        linux_platform::autostartEntryText("Quillo\nExec=evil", "/opt/q\nHidden=true");
+    EXPECT_EQ(text.find("\nExec=evil"), std::string::npos);
+    EXPECT_EQ(text.find("\nHidden=true"), std::string::npos);
+}
+
+TEST(AutostartEntry, PlatformWritesAndRemovesEntryUnderXdgConfigHome) {
+    TempDir config;
+    const ScopedEnv xdg("XDG_CONFIG_HOME", config.path().string());
+    NoDisplay display;
+    LinuxPlatform platform(display);
+
+    platform.registerAutoStart(gbk("Quillo影音"), "/opt/quillo/quillo");
+    const fs::path entry = config.path() / "autostart" / "Quillo影音.desktop";
+    ASSERT_TRUE(fs::exists(entry));
+    EXPECT_EQ(readFile(entry),
+              linux_platform::autostartEntryText(gbk("Quillo影音"), "/opt/quillo/quillo"));
+    // Registering again replaces the entry; nothing else is left behind.
+    platform.registerAutoStart(gbk("Quillo影音"), "/usr/bin/quillo");
+    EXPECT_NE(readFile(entry).find("Exec=/usr/bin/quillo\n"), std::string::npos);
+    EXPECT_EQ(std::distance(fs::directory_iterator(config.path() / "autostart"),
+                            fs::directory_iterator()),
+              1);
+
+    platform.unregisterAutoStart(gbk("Quillo影音"));
+    EXPECT_FALSE(fs::exists(entry));
+    platform.unregisterAutoStart(gbk("Quillo影音"));  // missing: nothing happens
+}
+
+TEST(AutostartEntry, DirectoryFallsBackToHomeConfig) {
+    const ScopedEnv xdg("XDG_CONFIG_HOME", "");
+    const ScopedEnv home("HOME", "/home/someone");
+    EXPECT_EQ(linux_platform::autostartDirectory(), fs::path("/home/someone/.config/autostart"));
+}
+
+TEST(AutostartEntry, FileNameCannotLeaveTheDirectory) {
+    EXPECT_EQ(linux_platform::autostartFileName("../x"), ".._x.desktop");
+    EXPECT_EQ(linux_platform::autostartFileName(".."), "_...desktop");
+}
+
+// ------------------------------------------------------------------ network
+
+struct RouteCase {
+    const char* name;
+    const char* table;
+    bool hasDefault;
+};
+
+class Ipv4Routes : public ::testing::TestWithParam<RouteCase> {};
+
+TEST_P(Ipv4Routes, FindsAnUsableDefaultRoute) {
+    EXPECT_EQ(linux_platform::ipv4TableHasDefaultRoute(GetParam().table), GetParam().hasDefault);
+}
+
+constexpr const char* kIpv4Header =
+    "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    ProcNetRoute, Ipv4Routes,
+    ::testing::Values(RouteCase{"HeaderOnly", kIpv4Header, false}, RouteCase{"Empty", "", false},
+                      RouteCase{"DefaultUp",
+                                "Iface\tDestination\tGateway\tFlags\n"
+                                "eth0\t00000000\t0102000A\t0003\t0\t0\t100\t00000000\t0\t0\t0\n",
+                                true},
+                      RouteCase{"DefaultDown",
+                                "Iface\tDestination\tGateway\tFlags\n"
+                                "eth0\t00000000\t0102000A\t0002\t0\t0\t100\t00000000\t0\t0\t0\n",
+                                false},
+                      RouteCase{"OnlyLocalSubnet",
+                                "Iface\tDestination\tGateway\tFlags\n"
+                                "eth0\t0002000A\t00000000\t0001\t0\t0\t100\t00FFFFFF\t0\t0\t0\n",
+                                false},
+                      RouteCase{"LoopbackDefault",
+                                "Iface\tDestination\tGateway\tFlags\n"
+                                "lo\t00000000\t00000000\t0001\t0\t0\t0\t00000000\t0\t0\t0\n",
+                                false},
+                      RouteCase{"GarbledFlags",
+                                "Iface\tDestination\tGateway\tFlags\n"
+                                "eth0\t00000000\t0102000A\tzz\t0\n",
+                                false}),
+    [](const ::testing::TestParamInfo<RouteCase>& info) { return info.param.name; });
+
+class Ipv6Routes : public ::testing::TestWithParam<RouteCase> {};
+
+TEST_P(Ipv6Routes, FindsADefaultRouteOffTheLoopback) {
+    EXPECT_EQ(linux_platform::ipv6TableHasDefaultRoute(GetParam().table), GetParam().hasDefault);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProcNetIpv6Route, Ipv6Routes,
+    ::testing::Values(
+        RouteCase{"Default",
+                  "00000000000000000000000000000000 00 00000000000000000000000000000000 00 "
+                  "fe800000000000000000000000000001 00000400 00000001 00000000 00000003 eth0\n",
+                  true},
+        RouteCase{"UnreachableOnLoopback",
+                  "00000000000000000000000000000000 00 00000000000000000000000000000000 00 "
+                  "00000000000000000000000000000000 ffffffff 00000001 00000000 00200200 lo\n",
+                  false},
+        RouteCase{"LinkLocalOnly",
+                  "fe800000000000000000000000000000 40 00000000000000000000000000000000 00 "
+                  "00000000000000000000000000000000 00000100 00000001 00000000 00000001 eth0\n",
+                  false},
+        RouteCase{"Empty", "", false}),
+    [](const ::testing::TestParamInfo<RouteCase>& info) { return info.param.name; });
+
+TEST(NetworkCheck, AnswersFromLocalStateAlone) {
+    // Whatever this machine has, the check answers at once and agrees with
+    // its parts.
+    const bool connected = linux_platform::networkConnected();
+    if (linux_platform::hasActiveInterface()) {
+        EXPECT_TRUE(connected);
+    }
+}
+
+// ---------------------------------------------------------------- processes
+
+// A stand-in program that records its arguments, one per line after their
+// count, and renames the record into place when complete.
+constexpr const char* kRecorder =
+    "#!/bin/sh\n"
+    "out=\"$(dirname \"$0\")/argv\"\n"
+    "{ echo \"$#\"; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$out.tmp\"\n"
+    "mv \"$out.tmp\" \"$out\"\n";
+
+TEST(OpenAddress, HandsTheAddressToXdgOpenAsItsOneArgument) {
+    TempDir bin;
+    writeExecutable(bin.path() / "xdg-open", kRecorder);
+    const char* path = std::getenv("PATH");
+    const ScopedEnv onPath("PATH", bin.path().string() + ":" + (path ? path : "/usr/bin:/bin"));
+    NoDisplay display;
+    LinuxPlatform platform(display);
+
+    // GBK bytes, spaces, quotes and shell characters go through untouched.
+    const Text address = "tencent://message/?uin=12345&Site=" + gbk("影音") + " 'x' $(id);`y`";
+    platform.openAddress(address);
+
+    const std::optional<std::string> recorded = awaitFile(bin.path() / "argv");
+    ASSERT_TRUE(recorded);
+    EXPECT_EQ(*recorded, "1\n" + address + "\n");
+}
+
+TEST(OpenAddress, MissingHandlerFailsSilently) {
+    TempDir empty;
+    const ScopedEnv noPath("PATH", empty.path().string());
+    NoDisplay display;
+    LinuxPlatform platform(display);
+    platform.openAddress("http://127.0.0.1/");
+}
+
+TEST(StartProgram, StartsWithoutArgumentsAndLeavesNoZombie) {
+    TempDir dir;
+    writeExecutable(dir.path() / "Update", kRecorder);
+    NoDisplay display;
+    LinuxPlatform platform(display);
+
+    platform.startProgram(dir.path() / "Update");
+    const std::optional<std::string> recorded = awaitFile(dir.path() / "argv");
+    ASSERT_TRUE(recorded);
+    EXPECT_EQ(*recorded, "0\n");
+
+    // The ended child is reaped: no zombie among our children.
+    auto zombies = [] {
+        int count = 0;
+        const std::string parent = std::to_string(getpid());
+        for (const auto& entry : fs::directory_iterator("/proc")) {
+            std::ifstream stat(entry.path() / "stat");
+            std::string line;
+            if (!std::getline(stat, line)) {
+                continue;
+            }
+            const std::size_t close = line.rfind(')');
+            if (close == std::string::npos) {
+                continue;
+            }
+            char state = 0;
+            std::string ppid;
+            std::istringstream fields(line.substr(close + 2));
+            fields >> state >> ppid;
+            count += state == 'Z' && ppid == parent;
+        }
+        return count;
+    };
+    int left = zombies();
+    for (int i = 0; i < 100 && left > 0; ++i) {
+        std::this_thread::sleep_for(20ms);
+        left = zombies();
+    }
+    EXPECT_EQ(left, 0);
+}
+
+TEST(StartProgram, MissingProgramFailsSilently) {
+    NoDisplay display;
+    LinuxPlatform platform(display);
+    platform.startProgram("/nonexistent/Update");
+}
+
+TEST(EndProcess, FlushesStreamsAndEndsWithTheCode) {
+    TempDir dir;
+    const fs::path file = dir.path() / "buffered";
+    EXPECT_EXIT(
+        {
+            NoDisplay display;
+            LinuxPlatform platform(display);
+            std::FILE* out = std::fopen(file.c_str(), "w");
+            std::setvbuf(out, nullptr, _IOFBF, 4096);
+            std::fputs("pending", out);
+            platform.endProcess(7);
+        },
+        ::testing::ExitedWithCode(7), "");
+    EXPECT_EQ(readFile(file), "pending");
+}
+
+// ------------------------------------------------------------ program files
+
+TEST(ProgramLocation, IsTheRunningExecutable) {
+    NoDisplay display;
+    LinuxPlatform platform(display);
+    const fs::path self = fs::read_symlink("/proc/self/exe");
+    EXPECT_EQ(platform.programFile(), self);
+    EXPECT_EQ(platform.programDirectory(), self.parent_path());
+    EXPECT_EQ(platform.updaterFile(), self.parent_path() / "Update");
+}
+
+// ------------------------------------------------------------- screen saver
+
+TEST(ScreenSaver, WithoutASessionBusNothingHappens) {
+    const ScopedEnv bus("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/quillo-bus");
+    linux_platform::ScreenSaverInhibitor inhibitor;
+    inhibitor.setActive(false);
+    EXPECT_FALSE(inhibitor.inhibited());
+    inhibitor.setActive(true);
+    EXPECT_FALSE(inhibitor.inhibited());
+}
+
+}  // namespace
+}  // namespace quillo
