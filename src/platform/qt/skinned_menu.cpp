@@ -18,20 +18,6 @@ constexpr int kIconSize = 15;
 constexpr int kBackIcon = 1;
 constexpr int kSquareIcon = 0;
 
-// The colours of the standard skin, for windows that define none.
-constexpr std::array<ui::Color, 10> kDefaultColors{{
-    {0xF9, 0xF8, 0xF7},
-    {0xD7, 0xD4, 0xCC},
-    {0xB6, 0xBD, 0xD2},
-    {0xB6, 0xBD, 0xD2},
-    {0xF9, 0xF8, 0xF7},
-    {0xB6, 0xBD, 0xD2},
-    {0x80, 0x80, 0x80},
-    {0xA6, 0xA6, 0xA6},
-    {0x8D, 0x8D, 0x8D},
-    {0xEC, 0xE9, 0xD8},
-}};
-
 QString css(ui::Color color) {
     return toQColor(color).name();
 }
@@ -89,13 +75,15 @@ QIcon itemIcon(int index, const std::array<ui::Color, 10>& c) {
 QMenu* popupSkinnedMenu(QWidget* owner, const ui::MenuDef& menu,
                         const std::optional<ui::MenuSkinDef>& skin, QPoint position,
                         std::function<void(std::size_t index)> chosen) {
-    const std::array<ui::Color, 10>& colors = skin ? skin->colors : kDefaultColors;
-    const int fontHeight = skin ? skin->fontHeight : 12;
-    const int fontWeight = skin ? skin->fontWeight : 400;
+    // A window without a menu skin gets the toolkit's own menu look.
+    const ui::MenuSkinDef painter = skin.value_or(ui::MenuSkinDef{});
+    const std::array<ui::Color, 10>& colors = painter.colors;
 
     auto* root = new QMenu(owner);  // owned by `owner`, deleted when it closes
     root->setAttribute(Qt::WA_DeleteOnClose);
-    root->setStyleSheet(styleSheet(colors, fontHeight, fontWeight));
+    if (skin) {
+        root->setStyleSheet(styleSheet(colors, painter.fontHeight, painter.fontWeight));
+    }
     // The root caption is never shown; it names the pop-up's window.
     root->setTitle(sourceText(menu.name));
     root->setWindowTitle(sourceText(menu.name));
