@@ -9,7 +9,7 @@
 namespace quillo::linux_platform {
 namespace {
 
-// Characters that make the desktop-entry spec require a quoted argument.
+// Characters that make the desktop-entry format require a quoted argument.
 constexpr std::string_view kReserved = " \t\n\"'\\><~|&;$*?#()`";
 
 // One-line values: line breaks and other control characters would end the
