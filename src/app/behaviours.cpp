@@ -1,7 +1,9 @@
+#include "ads/popup_lifetime.hpp"
 #include "ads/text_ads.hpp"
 #include "app/app.hpp"
 #include "app/startup.hpp"
 #include "ui/definitions/window_names.hpp"
+#include "ui/dialogs/dialog_buttons.hpp"
 #include "ui/main/main_commands.hpp"
 #include "ui/main/main_frame.hpp"
 
@@ -13,6 +15,8 @@ void App::bindBehaviours() {
     bindMainFrame(*this);
     bindMainCommands(*this);
     bindTextAds(*this);
+    bindPopupLifetimes(*this);
+    bindDialogCloseButtons(*this);
 }
 
 }  // namespace quillo
