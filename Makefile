@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: all deps configure build test test-sanitize demo bench format clean
+.PHONY: all deps configure build test test-sanitize demo bench bench-desktop format clean
 
 all: build
 
@@ -31,6 +31,11 @@ demo: build
 
 bench: build
 	$(BUILD_DIR)/bench/quillo-bench
+
+# Start-up time to a painted main window and memory (PSS) of the program and
+# its engine processes with the demo site loaded, under Xvfb.
+bench-desktop: build
+	/usr/bin/python3 bench/desktop_startup.py --build $(BUILD_DIR)
 
 format:
 	git ls-files '*.cpp' '*.hpp' | xargs clang-format -i

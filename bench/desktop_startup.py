@@ -1,0 +1,773 @@
+#!/usr/bin/python3
+"""Start-up time and memory of the real desktop program under Xvfb.
+
+usage: bench/desktop_startup.py [--build DIR] [--runs N] [--warmup N] [--settle S]
+                                [--flags=FLAGS]... [--add-flags=FLAGS]...
+                                [--env-variant NAME=VALUE]... [--env NAME=VALUE]...
+                                [--no-default] [--json FILE] [--shots DIR] [--verbose]
+
+Starts an Xvfb screen (1366x768x24) of its own, a D-Bus session bus and the
+demo content server on 127.0.0.1:8917 (the address built into the program;
+the benchmark refuses to run when the port is taken), then launches
+BUILD/program/quillo from a fresh temporary copy N times and measures, per
+run:
+
+  mapped   seconds from exec to the first visible top-level window of the
+           program (xdotool search --onlyvisible --pid, polled every 20 ms)
+  paint    seconds from exec to the main window's first paint: at least 90%
+           of its title-bar strip differs from the same strip of the screen
+           read just before the launch (the empty screen is black)
+  title    seconds from exec to the title bar in its final look: the first
+           strip read that matches, in at least 90% of its pixels, the strip
+           on screen at the memory sample (a skinned window may first paint
+           in the toolkit's plain colours)
+  site     seconds from exec to the site replacing the loading page: at least
+           5% of the content area (every 4th pixel of every 4th row) is
+           saturated colour; the demo home page is full of posters, the
+           loading page is a dark gradient with a small spinner and the blank
+           browser is white
+  PSS/RSS  MiB summed over the program and all its descendant processes (the
+           browser engine's zygotes, renderers and any GPU or utility
+           process), found through the parent pids in /proc/*/stat and read
+           from /proc/PID/smaps_rollup, --settle seconds (default 5) after
+           the site showed
+
+Once the window is mapped, its rectangle is read from the screen every 20 ms
+with an X GetImage over one kept-open XCB connection (libxcb through ctypes,
+1-3 ms a read; `import -window root` where libxcb cannot be loaded), so a
+time is at most about 25 ms late; a time is taken just before the read that
+first showed the state. --warmup runs (default 1) go first and are not
+counted, so that the first measured run does not pay for a cold page cache.
+The program is ended with SIGTERM to its process
+group after each run, and the next run waits until none of its processes is
+left.
+
+Variants: without --flags/--add-flags/--env-variant one variant runs, the
+program as shipped (QTWEBENGINE_CHROMIUM_FLAGS unset, so the program sets its
+own quiet flags). Each --flags=FLAGS adds a variant with
+QTWEBENGINE_CHROMIUM_FLAGS set to exactly FLAGS; each --add-flags=FLAGS adds
+one with the program's own flags (read from
+src/platform/qt/web_engine_environment.cpp) plus FLAGS, with
+--disable-features/--enable-features lists merged; each --env-variant
+NAME=VALUE adds one with the program's own flags and NAME=VALUE in its
+environment. Write --flags=... with '=', as the value starts with dashes.
+--env NAME=VALUE goes into the environment of every run (e.g. --env
+QT_QUICK_BACKEND=software to compare flag sets on Qt Quick's software scene
+graph instead of its default OpenGL one). Variants run in
+turn, one run of each per round, so that a drift of the machine touches them
+alike; the table of each variant gives its PSS against the first variant's.
+
+Example:
+  /usr/bin/python3 bench/desktop_startup.py --build build --runs 5 \\
+      --add-flags=--renderer-process-limit=1 --env-variant QT_QUICK_BACKEND=software
+"""
+
+import argparse
+import ctypes
+import ctypes.util
+import io
+import json
+import os
+import re
+import shutil
+import signal
+import socket
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+ENVIRONMENT_SOURCE = os.path.join(REPO, "src", "platform", "qt", "web_engine_environment.cpp")
+SCREEN = (1366, 768)
+PORT = 8917
+TITLE_BAR_HEIGHT = 28
+FAST_POLL = 0.02
+PAGE = 4096
+
+
+class BenchError(RuntimeError):
+    pass
+
+
+def wait_until(predicate, timeout, interval, what):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() >= deadline:
+            raise BenchError(f"timed out after {timeout:.0f} s waiting for {what}")
+        time.sleep(interval)
+
+
+def port_open(port):
+    with socket.socket(socket.AF_INET, socket.SOCK_STREAM) as s:
+        s.settimeout(0.5)
+        return s.connect_ex(("127.0.0.1", port)) == 0
+
+
+# -- flags ----------------------------------------------------------------
+
+
+def program_flags():
+    """The flags the program sets when QTWEBENGINE_CHROMIUM_FLAGS is unset."""
+    with open(ENVIRONMENT_SOURCE, encoding="utf-8") as f:
+        source = f.read()
+    match = re.search(r"kChromiumFlags\s*=\s*((?:\s*\"[^\"]*\")+)\s*;", source)
+    if not match:
+        raise BenchError(f"no kChromiumFlags in {ENVIRONMENT_SOURCE}")
+    return "".join(re.findall(r"\"([^\"]*)\"", match.group(1))).split()
+
+
+def combine_flags(base, extra):
+    """base + extra; later plain switches win, feature lists are merged."""
+    lists = {"--disable-features": [], "--enable-features": []}
+    switches = {}
+    for flag in base + extra:
+        name, sep, value = flag.partition("=")
+        if name in lists:
+            lists[name] += [v for v in value.split(",") if v and v not in lists[name]]
+        else:
+            switches[name] = flag
+    out = list(switches.values())
+    out += [f"{name}={','.join(values)}" for name, values in lists.items() if values]
+    return " ".join(out)
+
+
+# -- screen ---------------------------------------------------------------
+
+
+class XcbReader:
+    """X GetImage over one kept-open XCB connection (libxcb through ctypes):
+    about 1-3 ms for the main window's rectangle."""
+
+    class _ScreenIterator(ctypes.Structure):
+        _fields_ = [("data", ctypes.POINTER(ctypes.c_uint32)), ("rem", ctypes.c_int),
+                    ("index", ctypes.c_int)]
+
+    class _Cookie(ctypes.Structure):
+        _fields_ = [("sequence", ctypes.c_uint)]
+
+    def __init__(self, display):
+        xcb = ctypes.CDLL(ctypes.util.find_library("xcb") or "libxcb.so.1")
+        libc = ctypes.CDLL(None)
+        xcb.xcb_connect.restype = ctypes.c_void_p
+        xcb.xcb_connect.argtypes = [ctypes.c_char_p, ctypes.POINTER(ctypes.c_int)]
+        xcb.xcb_connection_has_error.argtypes = [ctypes.c_void_p]
+        xcb.xcb_disconnect.argtypes = [ctypes.c_void_p]
+        xcb.xcb_get_setup.restype = ctypes.c_void_p
+        xcb.xcb_get_setup.argtypes = [ctypes.c_void_p]
+        xcb.xcb_setup_roots_iterator.restype = self._ScreenIterator
+        xcb.xcb_setup_roots_iterator.argtypes = [ctypes.c_void_p]
+        xcb.xcb_get_image.restype = self._Cookie
+        xcb.xcb_get_image.argtypes = [ctypes.c_void_p, ctypes.c_uint8, ctypes.c_uint32,
+                                      ctypes.c_int16, ctypes.c_int16, ctypes.c_uint16,
+                                      ctypes.c_uint16, ctypes.c_uint32]
+        xcb.xcb_get_image_reply.restype = ctypes.c_void_p
+        xcb.xcb_get_image_reply.argtypes = [ctypes.c_void_p, self._Cookie, ctypes.c_void_p]
+        xcb.xcb_get_image_data.restype = ctypes.POINTER(ctypes.c_uint8)
+        xcb.xcb_get_image_data.argtypes = [ctypes.c_void_p]
+        xcb.xcb_get_image_data_length.argtypes = [ctypes.c_void_p]
+        libc.free.argtypes = [ctypes.c_void_p]
+        self.xcb = xcb
+        self.free = libc.free
+        self.connection = xcb.xcb_connect(display.encode(), None)
+        if not self.connection or xcb.xcb_connection_has_error(self.connection):
+            raise BenchError(f"cannot connect to X display {display}")
+        roots = xcb.xcb_setup_roots_iterator(xcb.xcb_get_setup(self.connection))
+        self.root = roots.data[0]  # xcb_screen_t starts with its root window
+
+    def close(self):
+        if self.connection:
+            self.xcb.xcb_disconnect(self.connection)
+            self.connection = None
+
+    def read(self, left, top, width, height):
+        """BGRX bytes of a rectangle of a 24-bit screen, or None on an X error."""
+        cookie = self.xcb.xcb_get_image(self.connection, 2, self.root, left, top, width,
+                                        height, 0xFFFFFFFF)  # 2: Z pixmap, all planes
+        reply = self.xcb.xcb_get_image_reply(self.connection, cookie, None)
+        if not reply:
+            return None
+        try:
+            length = self.xcb.xcb_get_image_data_length(reply)
+            return ctypes.string_at(self.xcb.xcb_get_image_data(reply), length)
+        finally:
+            self.free(reply)
+
+
+class Screen:
+    """Reads rectangles of the X screen as Pillow RGB images."""
+
+    def __init__(self, display, env):
+        self.display = display
+        self.env = env
+        from PIL import Image, ImageChops
+
+        self.Image = Image
+        self.ImageChops = ImageChops
+        try:
+            self.reader = XcbReader(display)
+            self.method = "X GetImage through libxcb"
+        except (OSError, AttributeError, BenchError):
+            self.reader = None
+            self.method = "import -window root"
+
+    def close(self):
+        if self.reader:
+            self.reader.close()
+
+    def grab(self, box):
+        """box = (left, top, right, bottom), inside the screen."""
+        left, top, right, bottom = box
+        size = (right - left, bottom - top)
+        if self.reader:
+            data = self.reader.read(left, top, *size)
+            if data is not None and len(data) >= size[0] * size[1] * 4:
+                return self.Image.frombuffer("RGB", size, data, "raw", "BGRX", 0, 1)
+        result = subprocess.run(
+            ["import", "-display", self.display, "-window", "root", "-crop",
+             f"{size[0]}x{size[1]}+{left}+{top}", "-depth", "8", "ppm:-"],
+            env=self.env, capture_output=True, timeout=30, check=False)
+        if result.returncode != 0:
+            raise BenchError("import failed: " + result.stderr.decode(errors="replace"))
+        return self.Image.open(io.BytesIO(result.stdout)).convert("RGB")
+
+    def save(self, path):
+        subprocess.run(["import", "-display", self.display, "-window", "root", path],
+                       env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       timeout=30, check=False)
+
+    def changed_fraction(self, image, baseline):
+        """Share of pixels whose luminance differs from the baseline by > 8."""
+        diff = self.ImageChops.difference(image, baseline).convert("L")
+        hist = diff.histogram()
+        return sum(hist[9:]) / max(1, image.width * image.height)
+
+    def saturated_fraction(self, image):
+        """Share of pixels with max >= 120 and max - min >= 60 (poster colour),
+        over every fourth pixel of every fourth row."""
+        chops = self.ImageChops
+        image = image.resize((max(1, image.width // 4), max(1, image.height // 4)),
+                             self.Image.NEAREST)
+        r, g, b = image.split()
+        high = chops.lighter(chops.lighter(r, g), b)
+        low = chops.darker(chops.darker(r, g), b)
+        bright = high.point(lambda v: 255 if v >= 120 else 0)
+        vivid = chops.subtract(high, low).point(lambda v: 255 if v >= 60 else 0)
+        both = chops.multiply(bright, vivid)
+        return both.histogram()[255] / max(1, image.width * image.height)
+
+
+# -- processes --------------------------------------------------------------
+
+
+def read_stat(pid):
+    """(ppid, session) of a process, or None when it is gone."""
+    try:
+        with open(f"/proc/{pid}/stat", "rb") as f:
+            data = f.read()
+    except OSError:
+        return None
+    fields = data[data.rindex(b")") + 2:].split()
+    return int(fields[1]), int(fields[3])
+
+
+def all_pids():
+    return [int(name) for name in os.listdir("/proc") if name.isdigit()]
+
+
+def descendants(root):
+    """The root and every process below it in the parent tree."""
+    children = {}
+    for pid in all_pids():
+        stat = read_stat(pid)
+        if stat:
+            children.setdefault(stat[0], []).append(pid)
+    found, todo = [], [root]
+    while todo:
+        pid = todo.pop()
+        found.append(pid)
+        todo += children.get(pid, [])
+    return found
+
+
+def session_members(sid):
+    return [pid for pid in all_pids() if (read_stat(pid) or (0, 0))[1] == sid]
+
+
+def process_kind(pid):
+    """'quillo', 'zygote', 'renderer', 'gpu-process', 'utility:NAME', ..."""
+    try:
+        with open(f"/proc/{pid}/cmdline", "rb") as f:
+            raw = f.read()
+    except OSError:
+        return "gone"
+    # Chromium's helpers rewrite their command line into one string.
+    args = raw.replace(b"\0", b" ").decode(errors="replace").split()
+    kind = sub = None
+    for arg in args:
+        if arg.startswith("--type="):
+            kind = arg[7:]
+        elif arg.startswith("--utility-sub-type="):
+            sub = arg[19:].rsplit(".", 1)[-1]
+    if kind is None:
+        return os.path.basename(args[0]) if args else "?"
+    if sub:
+        kind += ":" + sub
+    if kind == "zygote" and "--no-zygote-sandbox" in args:
+        kind += " (unsandboxed)"
+    return kind
+
+
+def memory_kib(pid):
+    """(Pss, Rss) in KiB from smaps_rollup, or None when the process is gone."""
+    try:
+        with open(f"/proc/{pid}/smaps_rollup", encoding="ascii", errors="replace") as f:
+            text = f.read()
+    except OSError:
+        return None
+    values = {}
+    for line in text.splitlines():
+        parts = line.split()
+        if len(parts) >= 2 and parts[0] in ("Pss:", "Rss:"):
+            values[parts[0][:-1]] = int(parts[1])
+    if "Pss" not in values:
+        return None
+    return values["Pss"], values.get("Rss", 0)
+
+
+def tree_memory(root):
+    """Summed Pss/Rss (MiB) of the tree, with a per-kind breakdown."""
+    pss = rss = 0
+    kinds = {}
+    pids = descendants(root)
+    for pid in pids:
+        mem = memory_kib(pid)
+        if mem is None:
+            continue
+        pss += mem[0]
+        rss += mem[1]
+        kind = process_kind(pid)
+        entry = kinds.setdefault(kind, [0, 0.0])
+        entry[0] += 1
+        entry[1] += mem[0] / 1024
+    return pss / 1024, rss / 1024, len(pids), kinds
+
+
+# -- the bench ---------------------------------------------------------------
+
+
+class Bench:
+    def __init__(self, args):
+        self.args = args
+        self.build = os.path.abspath(args.build)
+        self.program_dir = os.path.join(self.build, "program")
+        self.server = os.path.join(self.build, "tools", "content_server", "quillo-content-server")
+        self.site = os.path.join(REPO, "demo", "site")
+        self.services = []
+        self.workdir = None
+        self.display = None
+        self.bus_address = None
+        self.screen = None
+
+    # life cycle
+
+    def __enter__(self):
+        for path in (os.path.join(self.program_dir, "quillo"), self.server):
+            if not os.access(path, os.X_OK):
+                raise BenchError(f"{path} is missing; build the program first")
+        if port_open(PORT):
+            raise BenchError(f"port {PORT} is already taken; stop the other server first")
+        try:
+            self.workdir = tempfile.mkdtemp(prefix="quillo-bench-")
+            self._start_x_server()
+            self._start_session_bus()
+            self._start_content_server()
+            self.screen = Screen(self.display, self.base_env())
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+        return False
+
+    def close(self):
+        if self.screen:
+            self.screen.close()
+            self.screen = None
+        for process in reversed(self.services):
+            stop_group(process)
+        self.services.clear()
+        if self.workdir:
+            shutil.rmtree(self.workdir, ignore_errors=True)
+            self.workdir = None
+
+    def _log(self, name):
+        return open(os.path.join(self.workdir, name + ".log"), "wb")
+
+    def _spawn(self, args, log_name, **kwargs):
+        with self._log(log_name) as log:
+            process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=log,
+                                       stderr=subprocess.STDOUT, start_new_session=True,
+                                       **kwargs)
+        return process
+
+    def _start_x_server(self):
+        read_end, write_end = os.pipe()
+        try:
+            process = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                 f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp", "-noreset"],
+                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                stderr=subprocess.DEVNULL, pass_fds=(write_end,), start_new_session=True)
+            self.services.append(process)
+            os.close(write_end)
+            write_end = -1
+            number = b""
+            while not number.endswith(b"\n"):
+                chunk = os.read(read_end, 16)
+                if not chunk:
+                    raise BenchError("Xvfb did not report its display")
+                number += chunk
+            self.display = ":" + number.decode().strip()
+        finally:
+            os.close(read_end)
+            if write_end >= 0:
+                os.close(write_end)
+
+    def _start_session_bus(self):
+        socket_path = os.path.join(self.workdir, "session-bus")
+        self.bus_address = "unix:path=" + socket_path
+        process = self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                               "--address=" + self.bus_address], "bus")
+        self.services.append(process)
+        wait_until(lambda: process.poll() is not None or os.path.exists(socket_path), 20, 0.05,
+                   "the session bus")
+        if process.poll() is not None:
+            raise BenchError("the session bus did not start")
+
+    def _start_content_server(self):
+        process = self._spawn([self.server, self.site, "--port", str(PORT)], "server")
+        self.services.append(process)
+        wait_until(lambda: process.poll() is not None or port_open(PORT), 20, 0.05,
+                   "the content server")
+        if process.poll() is not None:
+            raise BenchError(f"the content server did not start (port {PORT} taken?)")
+
+    def base_env(self):
+        env = dict(os.environ)
+        env["DISPLAY"] = self.display
+        env.pop("WAYLAND_DISPLAY", None)
+        env.pop("QTWEBENGINE_CHROMIUM_FLAGS", None)
+        env["QT_QPA_PLATFORM"] = "xcb"
+        env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
+        return env
+
+    # one run
+
+    def run_once(self, label, variant_env, shots_prefix=None):
+        rundir = tempfile.mkdtemp(prefix="run-", dir=self.workdir)
+        program_copy = os.path.join(rundir, "program")
+        shutil.copytree(self.program_dir, program_copy)
+        env = self.base_env()
+        env["XDG_CONFIG_HOME"] = os.path.join(rundir, "xdg-config")
+        env["XDG_RUNTIME_DIR"] = rundir
+        env.update(parse_env(self.args.env))
+        env.update(variant_env)
+
+        screen = self.screen
+        full = (0, 0) + SCREEN
+        baseline = screen.grab(full)
+        result = {"variant": label}
+        with self._log("program-" + os.path.basename(rundir)) as log:
+            started = time.monotonic()
+            program = subprocess.Popen([os.path.join(program_copy, "quillo")],
+                                       stdin=subprocess.DEVNULL, stdout=log,
+                                       stderr=subprocess.STDOUT, cwd=rundir, env=env,
+                                       start_new_session=True)
+        try:
+            self._measure(program, started, baseline, result, shots_prefix)
+        finally:
+            result["leftover"] = end_program(program)
+            shutil.rmtree(rundir, ignore_errors=True)
+        return result
+
+    def _alive(self, program, what):
+        if program.poll() is not None:
+            raise BenchError(f"the program ended (status {program.returncode}) before {what}")
+
+    def _main_window(self, program):
+        """(x, y, w, h) of the largest visible window of the program."""
+        out = subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--pid", str(program.pid), "--name", ".",
+             "getwindowgeometry", "--shell", "%@"],
+            env=self.base_env(), capture_output=True, timeout=10, check=False).stdout.decode()
+        best = None
+        window = {}
+        for line in out.split():
+            key, _, value = line.partition("=")
+            if key in ("X", "Y", "WIDTH", "HEIGHT"):
+                window[key] = int(value)
+            if key == "SCREEN" and len(window) == 4:
+                box = (window["X"], window["Y"], window["WIDTH"], window["HEIGHT"])
+                if box[2] >= 300 and box[3] >= 200 and (
+                        best is None or box[2] * box[3] > best[2] * best[3]):
+                    best = box
+                window = {}
+        return best
+
+    def _measure(self, program, started, baseline, result, shots_prefix):
+        screen = self.screen
+        timeout = self.args.timeout
+
+        def poll(check, interval, what):
+            """Seconds from exec to the start of the first read that passed."""
+            deadline = started + timeout
+            while True:
+                self._alive(program, what)
+                at = time.monotonic()
+                value = check()
+                if value:
+                    return at - started, value
+                if at >= deadline:
+                    raise BenchError(f"timed out after {timeout:.0f} s waiting for {what}")
+                time.sleep(interval)
+
+        result["mapped"], box = poll(lambda: self._main_window(program), FAST_POLL,
+                                     "the main window")
+        x, y, w, h = box
+        window_box = (x, y, x + w, y + h)
+        bar = (2, 2, w - 2, TITLE_BAR_HEIGHT)  # window-relative
+        content = (2, 30, w - 2, h - 2)
+        bar_baseline = baseline.crop(window_box).crop(bar)
+        bars = []  # (seconds, title-bar strip) whenever the strip changed
+
+        def window_check():
+            image = screen.grab(window_box)
+            at = time.monotonic() - started
+            strip = image.crop(bar)
+            if not bars or screen.changed_fraction(strip, bars[-1][1]) > 0:
+                bars.append((at, strip))
+            if "window" not in result:
+                if screen.changed_fraction(strip, bar_baseline) < 0.9:
+                    return False
+                result["window"] = at
+                if shots_prefix:
+                    image.save(shots_prefix + "-first-paint.png")
+            return screen.saturated_fraction(image.crop(content)) >= 0.05
+
+        result["site"], _ = poll(window_check, FAST_POLL, "the site to replace the loading page")
+        settle_until = started + result["site"] + self.args.settle
+        while time.monotonic() < settle_until:
+            self._alive(program, "the memory sample")
+            time.sleep(0.1)
+        self._alive(program, "the memory sample")
+        pss, rss, count, kinds = tree_memory(program.pid)
+        result.update(pss=pss, rss=rss, processes=count, kinds=kinds)
+        strays = set(session_members(program.pid)) - set(descendants(program.pid))
+        result["strays"] = len(strays)
+        # The title bar in its final look: the first strip that matches the
+        # one on screen now in at least 90% of its pixels (the text
+        # advertisement may still have changed since).
+        final = screen.grab(window_box).crop(bar)
+        result["skinned"] = next(
+            (at for at, strip in bars if screen.changed_fraction(strip, final) <= 0.1),
+            result["site"])
+        if shots_prefix:
+            screen.save(shots_prefix + "-site.png")
+
+
+def parse_env(entries):
+    return dict(entry.split("=", 1) for entry in entries)
+
+
+def stop_group(process, grace=5):
+    """SIGTERM to the process group, SIGKILL if it lingers."""
+    if process.poll() is None:
+        try:
+            os.killpg(process.pid, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+        try:
+            process.wait(timeout=grace)
+        except subprocess.TimeoutExpired:
+            pass
+    try:
+        os.killpg(process.pid, signal.SIGKILL)
+    except (ProcessLookupError, PermissionError):
+        pass
+    try:
+        process.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        pass
+
+
+def end_program(program):
+    """Ends the program and waits until none of its processes are left, so
+    that the next run starts on a quiet machine. Returns how many processes
+    of its session were still there after SIGTERM and a grace period."""
+    tree = set(descendants(program.pid)) if program.poll() is None else set()
+    stop_group(program)
+    deadline = time.monotonic() + 10
+    leftover = 0
+    while True:
+        alive = [pid for pid in tree if read_stat(pid)] + session_members(program.pid)
+        if not alive:
+            return leftover
+        leftover = max(leftover, len(set(alive)))
+        if time.monotonic() >= deadline:
+            for pid in set(alive):
+                try:
+                    os.kill(pid, signal.SIGKILL)
+                except ProcessLookupError:
+                    pass
+            return leftover
+        time.sleep(0.1)
+
+
+# -- report ------------------------------------------------------------------
+
+METRICS = [
+    ("mapped", "window mapped (s)", "{:.2f}"),
+    ("window", "first paint (s)", "{:.2f}"),
+    ("skinned", "title bar final (s)", "{:.2f}"),
+    ("site", "site shown (s)", "{:.2f}"),
+    ("pss", "PSS, tree (MiB)", "{:.1f}"),
+    ("rss", "RSS, tree (MiB)", "{:.1f}"),
+    ("processes", "processes", "{:.0f}"),
+]
+
+
+def table(runs):
+    lines = [f"{'metric':<22}{'median':>10}{'min':>10}{'max':>10}"]
+    for key, name, fmt in METRICS:
+        values = [run[key] for run in runs]
+        cells = [fmt.format(v) for v in (statistics.median(values), min(values), max(values))]
+        lines.append(f"{name:<22}" + "".join(f"{c:>10}" for c in cells))
+    return "\n".join(lines)
+
+
+def breakdown(runs):
+    """Median PSS per process kind, with the median count."""
+    kinds = sorted({kind for run in runs for kind in run["kinds"]})
+    lines = []
+    for kind in kinds:
+        counts = [run["kinds"].get(kind, [0, 0.0])[0] for run in runs]
+        pss = [run["kinds"].get(kind, [0, 0.0])[1] for run in runs]
+        lines.append(f"  {kind:<32} x{statistics.median(counts):<4g}"
+                     f"{statistics.median(pss):>8.1f} MiB PSS")
+    return "\n".join(lines)
+
+
+def main():
+    parser = argparse.ArgumentParser(
+        description=__doc__.split("\n\n")[0],
+        formatter_class=argparse.RawDescriptionHelpFormatter,
+        epilog="\n\n".join(__doc__.split("\n\n")[1:]))
+    parser.add_argument("--build", default=os.path.join(REPO, "build"),
+                        help="build directory with program/ and tools/ (default: %(default)s)")
+    parser.add_argument("--runs", type=int, default=5, help="measured runs per variant (5)")
+    parser.add_argument("--warmup", type=int, default=1,
+                        help="unmeasured runs first, to warm the page cache (1)")
+    parser.add_argument("--settle", type=float, default=5.0,
+                        help="seconds after the site showed before memory is read (5)")
+    parser.add_argument("--timeout", type=float, default=60.0,
+                        help="seconds a run may take to show the site (60)")
+    parser.add_argument("--flags", action="append", default=[],
+                        help="a variant with QTWEBENGINE_CHROMIUM_FLAGS set to exactly this")
+    parser.add_argument("--add-flags", action="append", default=[],
+                        help="a variant with the program's own flags plus these")
+    parser.add_argument("--env", action="append", default=[], metavar="NAME=VALUE",
+                        help="set this in the program's environment in every run")
+    parser.add_argument("--env-variant", action="append", default=[], metavar="NAME=VALUE",
+                        help="a variant with the program's own flags and this in its environment")
+    parser.add_argument("--no-default", action="store_true",
+                        help="leave out the variant with the program's own flags")
+    parser.add_argument("--json", help="write every run's figures to this file")
+    parser.add_argument("--shots", help="save screenshots of each run into this directory")
+    parser.add_argument("--verbose", action="store_true",
+                        help="print each run and the flags of each variant")
+    args = parser.parse_args()
+    if args.runs < 1:
+        parser.error("--runs must be at least 1")
+
+    flags_name = "QTWEBENGINE_CHROMIUM_FLAGS"
+    variants = [] if args.no_default else [("program's own flags", {})]
+    variants += [(f"--flags {flags}", {flags_name: flags}) for flags in args.flags]
+    own = program_flags() if args.add_flags else []
+    variants += [(f"own + {extra}", {flags_name: combine_flags(own, extra.split())})
+                 for extra in args.add_flags]
+    for entry in args.env + args.env_variant:
+        if "=" not in entry or entry.startswith("="):
+            parser.error(f"{entry}: expected NAME=VALUE")
+    variants += [(f"own flags, {entry}", parse_env([entry])) for entry in args.env_variant]
+    if not variants:
+        parser.error("no variant to run")
+    if args.shots:
+        os.makedirs(args.shots, exist_ok=True)
+
+    results = {label: [] for label, _ in variants}
+    with Bench(args) as bench:
+        print(f"display {bench.display}, screen reads: {bench.screen.method}; "
+              f"{args.warmup} warm-up + {args.runs} runs per variant", file=sys.stderr)
+        for round_number in range(-args.warmup, args.runs):
+            for index, (label, variant_env) in enumerate(variants):
+                shots = None
+                if args.shots and round_number >= 0:
+                    shots = os.path.join(args.shots, f"v{index}-run{round_number + 1}")
+                run = bench.run_once(label, variant_env, shots)
+                tag = "warm-up" if round_number < 0 else f"run {round_number + 1}"
+                if args.verbose or round_number < 0:
+                    print(f"[{label}] {tag}: mapped {run['mapped']:.2f} s, window "
+                          f"{run['window']:.2f} s, skinned {run['skinned']:.2f} s, site {run['site']:.2f} s, PSS "
+                          f"{run['pss']:.1f} MiB, RSS {run['rss']:.1f} MiB, "
+                          f"{run['processes']} processes", file=sys.stderr)
+                if round_number >= 0:
+                    results[label].append(run)
+
+    reference = None
+    for label, variant_env in variants:
+        runs = results[label]
+        print(f"\n== {label} ({len(runs)} runs)")
+        if args.verbose:
+            for name, value in variant_env.items():
+                print(f"{name}={value}")
+        print(table(runs))
+        print("median PSS by process kind:")
+        print(breakdown(runs))
+        pss = statistics.median(run["pss"] for run in runs)
+        if reference is None:
+            reference = pss
+        elif reference:
+            print(f"PSS vs first variant: {100 * (pss - reference) / reference:+.1f}%")
+        strays = max(run["strays"] for run in runs)
+        if strays:
+            print(f"note: {strays} process(es) of the program's session outside its tree")
+    if args.json:
+        with open(args.json, "w", encoding="utf-8") as f:
+            json.dump({"common_env": parse_env(args.env),
+                       "variants": [{"label": label, "env": variant_env, "runs": results[label]}
+                                    for label, variant_env in variants]}, f, indent=1)
+    return 0
+
+
+def _leave(signum, _frame):
+    raise SystemExit(128 + signum)
+
+
+if __name__ == "__main__":
+    # Ending by a signal still stops everything the bench started.
+    signal.signal(signal.SIGTERM, _leave)
+    signal.signal(signal.SIGHUP, _leave)
+    try:
+        sys.exit(main())
+    except BenchError as error:
+        print(f"desktop_startup: {error}", file=sys.stderr)
+        sys.exit(1)
+    except KeyboardInterrupt:
+        sys.exit(130)
