@@ -143,11 +143,14 @@ def esc(text):
     return html.escape(text, quote=True)
 
 
-def page(title, body, css="", script=""):
+def page(title, body, css="", script="", stylesheet=None):
+    """An HTML page; with `stylesheet` its style comes from that shared file."""
     js = f"<script>\n{script}\n</script>\n" if script else ""
+    style = (f'<link rel="stylesheet" href="{stylesheet}">' if stylesheet
+             else f"<style>{BASE_CSS}{css}</style>")
     return (
         "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
-        f"<title>{esc(title)}</title>\n<style>{BASE_CSS}{css}</style>\n</head>\n"
+        f"<title>{esc(title)}</title>\n{style}\n</head>\n"
         f"<body>\n{body}\n{js}</body>\n</html>\n"
     )
 
@@ -284,6 +287,35 @@ def index_page():
     return page("Quillo影音 - 影视片库", body, css)
 
 
+# Shared by every play page (play/play.css).
+PLAY_CSS = """
+  body { background: #0f1114; overflow: hidden; }
+  .wrap { display: flex; gap: 18px; padding: 18px; }
+  .player { position: relative; width: 640px; height: 360px; background: #000; border-radius: 6px;
+            overflow: hidden; flex: none; }
+  .screen { position: absolute; inset: -20px; background-size: cover; background-position: center;
+            filter: blur(14px) brightness(.55); transition: filter .6s; }
+  .player.playing .screen { filter: blur(0) brightness(.9); }
+  .veil { position: absolute; inset: 0; background: radial-gradient(ellipse, transparent 40%, rgba(0,0,0,.7)); }
+  .big { position: absolute; left: 50%; top: 50%; width: 72px; height: 72px; margin: -36px 0 0 -36px;
+         border-radius: 50%; border: 0; background: rgba(145,187,0,.9); color: #fff; font-size: 30px;
+         cursor: pointer; }
+  .player.playing .big { display: none; }
+  .bar { position: absolute; left: 0; right: 0; bottom: 0; height: 40px; display: flex; align-items: center;
+         gap: 12px; padding: 0 12px; background: linear-gradient(transparent, rgba(0,0,0,.85)); font-size: 12px; }
+  .ctl { cursor: pointer; color: #ddd; }
+  .track { flex: 1; height: 4px; background: rgba(255,255,255,.25); border-radius: 2px; }
+  .done { width: 0; height: 100%; background: #91bb00; border-radius: 2px; }
+  .side { flex: 1; min-width: 0; }
+  .side h1 { margin: 0 0 6px; font-size: 24px; }
+  .meta { color: #9aa3ad; margin: 0 0 10px; } .desc { line-height: 1.7; color: #c8cdd2; }
+  h3 { font-size: 15px; border-left: 3px solid #91bb00; padding-left: 8px; margin: 18px 0 10px; }
+  .rel { display: flex; gap: 10px; align-items: center; margin-bottom: 8px; color: #9aa3ad; font-size: 12px; }
+  .rel b { color: #ececec; font-size: 13px; } .rel:hover b { color: #91bb00; }
+  .rel img { border-radius: 3px; }
+"""
+
+
 def play_page(i):
     title, genre, year, score, desc, _ = FILMS[i - 1]
     minutes = 96 + (i * 7) % 40
@@ -317,32 +349,6 @@ def play_page(i):
   </div>
 </div>
 """
-    css = """
-  body { background: #0f1114; overflow: hidden; }
-  .wrap { display: flex; gap: 18px; padding: 18px; }
-  .player { position: relative; width: 640px; height: 360px; background: #000; border-radius: 6px;
-            overflow: hidden; flex: none; }
-  .screen { position: absolute; inset: -20px; background-size: cover; background-position: center;
-            filter: blur(14px) brightness(.55); transition: filter .6s; }
-  .player.playing .screen { filter: blur(0) brightness(.9); }
-  .veil { position: absolute; inset: 0; background: radial-gradient(ellipse, transparent 40%, rgba(0,0,0,.7)); }
-  .big { position: absolute; left: 50%; top: 50%; width: 72px; height: 72px; margin: -36px 0 0 -36px;
-         border-radius: 50%; border: 0; background: rgba(145,187,0,.9); color: #fff; font-size: 30px;
-         cursor: pointer; }
-  .player.playing .big { display: none; }
-  .bar { position: absolute; left: 0; right: 0; bottom: 0; height: 40px; display: flex; align-items: center;
-         gap: 12px; padding: 0 12px; background: linear-gradient(transparent, rgba(0,0,0,.85)); font-size: 12px; }
-  .ctl { cursor: pointer; color: #ddd; }
-  .track { flex: 1; height: 4px; background: rgba(255,255,255,.25); border-radius: 2px; }
-  .done { width: 0; height: 100%; background: #91bb00; border-radius: 2px; }
-  .side { flex: 1; min-width: 0; }
-  .side h1 { margin: 0 0 6px; font-size: 24px; }
-  .meta { color: #9aa3ad; margin: 0 0 10px; } .desc { line-height: 1.7; color: #c8cdd2; }
-  h3 { font-size: 15px; border-left: 3px solid #91bb00; padding-left: 8px; margin: 18px 0 10px; }
-  .rel { display: flex; gap: 10px; align-items: center; margin-bottom: 8px; color: #9aa3ad; font-size: 12px; }
-  .rel b { color: #ececec; font-size: 13px; } .rel:hover b { color: #91bb00; }
-  .rel img { border-radius: 3px; }
-"""
     script = """
 var player = document.getElementById('player'), done = document.getElementById('done');
 var now = document.getElementById('now'), toggle = document.getElementById('toggle');
@@ -360,7 +366,7 @@ function play() {
 document.getElementById('big').onclick = play;
 toggle.onclick = play;
 """
-    return page(f"{title} - 正在播放", body, css, script)
+    return page(f"{title} - 正在播放", body, script=script, stylesheet="play.css")
 
 
 def tv_page():
@@ -772,6 +778,7 @@ def generate(out):
     html_file("ads/tuitan.html", ad_page("下次再见", 332, 276, "别走！好剧还没看完",
                                          "百部好剧今日限时免费", (1, 5, 8), "再看一会"))
     html_file("index.html", index_page())
+    html_file("play/play.css", BASE_CSS + PLAY_CSS)
     for i in range(1, len(FILMS) + 1):
         html_file(f"play/{i}.html", play_page(i))
         p = poster(i, FILMS[i - 1])
