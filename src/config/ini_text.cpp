@@ -63,7 +63,9 @@ struct ParsedLine {
     LineKind kind = LineKind::Other;
     std::string_view name;
     std::string_view value;
-    // Offset in the body where the value starts (after '=' and its blanks).
+    // Offsets in the body just after '=' and where the value starts (after
+    // the blanks that follow '=').
+    std::size_t equalsEnd = 0;
     std::size_t valueOffset = 0;
 };
 
@@ -77,7 +79,7 @@ ParsedLine parseLine(std::string_view body) {
         if (close == std::string_view::npos) {
             return {};
         }
-        return {LineKind::Section, trimBlanks(trimmed.substr(1, close - 1)), {}, 0};
+        return {LineKind::Section, trimBlanks(trimmed.substr(1, close - 1)), {}, 0, 0};
     }
     const std::size_t equals = body.find('=');
     if (equals == std::string_view::npos) {
@@ -91,7 +93,7 @@ ParsedLine parseLine(std::string_view body) {
     while (valueOffset < body.size() && isBlank(body[valueOffset])) {
         ++valueOffset;
     }
-    return {LineKind::Key, name, trimBlanks(body.substr(valueOffset)), valueOffset};
+    return {LineKind::Key, name, trimBlanks(body.substr(valueOffset)), equals + 1, valueOffset};
 }
 
 // Where a section's key lives, or where it would go.
@@ -203,12 +205,15 @@ std::optional<std::string> withValue(std::string_view content, std::string_view 
     out.reserve(content.size() + section.size() + key.size() + value.size() + 8);
     auto appendKeyLine = [&] { out.append(key).append("=").append(value).append(ending); };
     // Appends a line, giving an unterminated last line an ending first when
-    // something is to follow it.
+    // something is to follow it. Every byte of the line is kept: one that
+    // ends in CR is completed to CRLF, so that CR stays its ending and the
+    // line reads as before.
     auto appendLineBefore = [&](const Line& line) {
-        if (line.raw.back() == '\n') {
-            out.append(line.raw);
-        } else {
-            out.append(line.body).append(ending);
+        out.append(line.raw);
+        if (line.raw.back() == '\r') {
+            out.append("\n");
+        } else if (line.raw.back() != '\n') {
+            out.append(ending);
         }
     };
 
@@ -219,8 +224,12 @@ std::optional<std::string> withValue(std::string_view content, std::string_view 
                 out.append(line.raw);
                 continue;
             }
-            const std::size_t valueOffset = parseLine(line.body).valueOffset;
-            out.append(line.body.substr(0, valueOffset)).append(value).append(line.ending());
+            // The spacing after '=' is kept for a plain value; a value with
+            // blanks of its own brings them instead, so they are written once.
+            const ParsedLine parsed = parseLine(line.body);
+            const bool ownBlanks = !value.empty() && isBlank(value.front());
+            const std::size_t keep = ownBlanks ? parsed.equalsEnd : parsed.valueOffset;
+            out.append(line.body.substr(0, keep)).append(value).append(line.ending());
         }
         return out;
     }

@@ -25,10 +25,13 @@ namespace quillo::ini {
 Text findValue(std::string_view content, std::string_view section, std::string_view key);
 
 // The file content with key set to value: an existing key line gets the new
-// value in place (its spelling kept), a missing key is added after the last
-// key line of the section's first header, a missing section is appended at
-// the end. Every other byte is kept; new lines use the file's own line ending.
-// The value is cut at its first zero byte.
+// value in place (its spelling kept, and the blanks after '=' unless the value
+// starts with blanks of its own), a missing key is added after the last key
+// line of the section's first header, a missing section is appended at the
+// end. Every other byte is kept; new lines use the file's own line ending,
+// and an unterminated last line ending in CR is completed with LF. Writing
+// the same value twice gives the same file. The value is cut at its first
+// zero byte.
 //
 // Returns nullopt, and changes nothing, when the write would break the
 // file's structure: an empty name, a section name holding '[', ']', a line

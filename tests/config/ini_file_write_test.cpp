@@ -40,7 +40,19 @@ void PrintTo(const WriteCase& c, std::ostream* os) {
 
 class IniFileWrite : public ::testing::TestWithParam<WriteCase> {};
 
-// Each case writes into section "Config" and compares the whole file.
+// What a reader gives back for a written value: the text up to its first
+// zero byte, without the blanks around it.
+std::string readBack(const std::string& value) {
+    std::string text = textFromBytes(value);
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Each case writes into section "Config" and compares the whole file. Writing
+// the same value again changes nothing more.
 TEST_P(IniFileWrite, ChangesOnlyThatKey) {
     const WriteCase& c = GetParam();
     TempProgramDir dir;
@@ -48,8 +60,13 @@ TEST_P(IniFileWrite, ChangesOnlyThatKey) {
     const IniFile file(dir.configPath());
     ASSERT_TRUE(file.write("Config", c.key, c.value));
     EXPECT_EQ(dir.readConfigFile(), c.after);
-    EXPECT_EQ(file.read("Config", c.key), textFromBytes(c.value));
+    EXPECT_EQ(file.read("Config", c.key), readBack(c.value));
     EXPECT_TRUE(strayFiles(dir.path()).empty());
+
+    for (int again = 0; again < 2; ++again) {
+        ASSERT_TRUE(file.write("Config", c.key, c.value));
+    }
+    EXPECT_EQ(dir.readConfigFile(), c.after);
 }
 
 const WriteCase kWriteCases[] = {
@@ -101,6 +118,22 @@ const WriteCase kWriteCases[] = {
      "[Config]\r\nName=\x81\x40\xFE\xFE\x81\x7E\r\n"},
     {"GbkKeyAndOtherGbkLinesKept", gbk("; 设置\r\n[Config]\r\n名称=旧\r\n"), gbk("名称"), gbk("新"),
      gbk("; 设置\r\n[Config]\r\n名称=新\r\n")},
+    // A value's own leading blanks take the place of the stored ones: they
+    // are written once, not added to what the line held.
+    {"ValueWithLeadingBlankReplacesTheStoredBlanks", "[Config]\nName=\tQuillo\n", "Name",
+     "\tQuillo", "[Config]\nName=\tQuillo\n"},
+    {"ValueWithLeadingBlanksOverPlainValue", "[Config]\nName = Quillo\n", "Name", "  Q",
+     "[Config]\nName =  Q\n"},
+    {"PlainValueKeepsTheStoredSpacing", "[Config]\nName= \tQuillo\n", "Name", "Q",
+     "[Config]\nName= \tQ\n"},
+    // A bare CR is part of a line; giving an unterminated last line its
+    // ending keeps every byte of it, and its value.
+    {"AddsKeyAfterLastLineEndingInTwoCr", "[Config]\nName=X\r\r", "Tray", "1",
+     "[Config]\nName=X\r\r\nTray=1\n"},
+    {"AddsKeyAfterLastLineEndingInCr", "[Config]\nName=X\r", "Tray", "1",
+     "[Config]\nName=X\r\nTray=1\n"},
+    {"AddsSectionAfterLastLineEndingInTwoCr", "[Other]\r\nName=X\r\r", "Tray", "1",
+     "[Other]\r\nName=X\r\r\n[Config]\r\nTray=1\r\n"},
     {"ValueCutAtZeroByte", "[Config]\nTray=1\n", "Tray", "2\0rest"s, "[Config]\nTray=2\n"},
 };
 
