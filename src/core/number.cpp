@@ -1,7 +1,10 @@
 #include "core/number.hpp"
 
+#include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <limits>
+#include <system_error>
 
 namespace quillo {
 namespace {
@@ -13,53 +16,52 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
 
+std::size_t skipDigits(std::string_view text, std::size_t i) {
+    while (i < text.size() && isDigit(text[i])) {
+        ++i;
+    }
+    return i;
+}
+
 }  // namespace
 
 double readNumber(std::string_view text) {
-    size_t i = 0;
+    // The leading text decides what is read: blanks, a sign, digits and a
+    // fraction; an exponent, "inf" or hexadecimal digits are not part of it.
+    std::size_t i = 0;
     while (i < text.size() && isBlank(text[i])) {
         ++i;
     }
-    double sign = 1.0;
+    bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        sign = text[i] == '-' ? -1.0 : 1.0;
+        negative = text[i] == '-';
         ++i;
     }
-    // Digits are gathered as an integer mantissa with a decimal exponent so
-    // that "2.0000001" is one correctly rounded division, not a sum of
-    // inexact fractions. Digits past the 18th significant one cannot change
-    // the double and only move the exponent.
-    constexpr int kMaxDigits = 18;
-    double mantissa = 0.0;
-    int exponent = 0;
-    int significant = 0;
-    bool anyDigit = false;
-    auto addDigit = [&](char c, bool fraction) {
-        anyDigit = true;
-        if (significant < kMaxDigits) {
-            mantissa = mantissa * 10.0 + (c - '0');
-            if (mantissa != 0.0) {
-                ++significant;
-            }
-            exponent -= fraction ? 1 : 0;
-        } else if (!fraction) {
-            ++exponent;
-        }
-    };
-    for (; i < text.size() && isDigit(text[i]); ++i) {
-        addDigit(text[i], false);
+    const std::size_t start = i;
+    const std::size_t integerEnd = skipDigits(text, start);
+    std::size_t end = integerEnd;
+    if (end < text.size() && text[end] == '.') {
+        end = skipDigits(text, end + 1);
     }
-    if (i < text.size() && text[i] == '.') {
-        for (++i; i < text.size() && isDigit(text[i]); ++i) {
-            addDigit(text[i], true);
-        }
-    }
+    const bool anyDigit = integerEnd > start || end > integerEnd + 1;
     if (!anyDigit) {
+        return 0.0;  // "", "-", ".", "abc"
+    }
+
+    // The standard library's conversion is correctly rounded whatever the
+    // number of digits.
+    const std::string_view digits = text.substr(start, end - start);
+    double magnitude = 0.0;
+    const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(),
+                                               magnitude, std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range) {
+        // Too large for a double, or too small for anything but zero.
+        const bool large = digits.find_first_not_of('0') < integerEnd - start;
+        magnitude = large ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (error != std::errc() || stop != digits.data() + digits.size()) {
         return 0.0;
     }
-    double magnitude =
-        exponent >= 0 ? mantissa * std::pow(10.0, exponent) : mantissa / std::pow(10.0, -exponent);
-    return sign * magnitude;
+    return negative ? -magnitude : magnitude;
 }
 
 bool numberEquals(std::string_view text, int n) {

@@ -34,6 +34,21 @@ INSTANTIATE_TEST_SUITE_P(Cases, NumberReading,
                                            NumberCase{"0.0004", 0.0004, 0}, NumberCase{"-", 0.0, 0},
                                            NumberCase{"1,5", 1.0, 1}));
 
+// The number taken from the leading text is the nearest double, however
+// many digits it has (the same value a compiler gives the literal).
+TEST(NumberReadingLimits, IsCorrectlyRounded) {
+    EXPECT_EQ(readNumber("6756821523118.1112900"), 6756821523118.1112900);
+    EXPECT_EQ(readNumber("2.0000000000000002220446049250313081"),
+              2.0000000000000002220446049250313081);
+    EXPECT_EQ(readNumber("123456789012345678901234567890"), 123456789012345678901234567890.0);
+    EXPECT_EQ(readNumber("-0.1000000000000000055511151231257827xyz"),
+              -0.1000000000000000055511151231257827);
+    // A long fraction of a tiny number is still that number, not 0.
+    EXPECT_EQ(readNumber("0." + std::string(310, '0') + "123456789012345678"),
+              1.23456789012345678e-311);
+    EXPECT_EQ(readNumber("0." + std::string(400, '0') + "1"), 0.0);
+}
+
 TEST(NumberReadingLimits, VeryLongDigitRunsStayFinite) {
     std::string ones(400, '1');
     EXPECT_GT(readNumber(ones), 1e300);
