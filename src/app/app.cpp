@@ -11,6 +11,7 @@ App::App(ConfigStore& config, ContentClient& content, Platform& platform, ui::Wi
       programDirectory_(platform.programDirectory()) {}
 
 void App::start() {
+    config_.removeStaleTemporaries();
     windows_.load(ui::kMainWindow);
 }
 

@@ -23,7 +23,9 @@ public:
     // with the behaviours (quillo_app), not with the context.
     void bindBehaviours();
 
-    // Program entry: loads MainWindow, whose created event runs the start-up.
+    // Program entry: clears away temporary files that a crash during a
+    // Config.ini write left, then loads MainWindow, whose created event runs
+    // the start-up.
     void start();
 
     RunState& state() { return state_; }

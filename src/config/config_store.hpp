@@ -22,6 +22,10 @@ public:
     // returns the old value.
     void writeConfig(std::string_view key, std::string_view value) const;
 
+    // Clears away what writes interrupted by a crash left beside Config.ini
+    // (see IniFile::removeStaleTemporaries). Run once at start-up.
+    void removeStaleTemporaries() const { file_.removeStaleTemporaries(); }
+
     const std::filesystem::path& path() const { return file_.path(); }
 
 private:

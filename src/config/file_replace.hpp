@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -26,5 +27,12 @@ FileBytes readFileBytes(const std::filesystem::path& path);
 // replaced. Returns false when the replacement could not be made; the old
 // file is then untouched and no sibling is left behind.
 bool replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Removes the siblings that interrupted replacements of the file left behind
+// (a crash or a kill between writing and renaming): regular files named
+// ".<file name>.tmp-" and 16 lower-case hexadecimal digits, beside the file
+// (beside the file a symbolic link names), that no running write holds.
+// Nothing else is touched. Returns how many were removed.
+std::size_t removeStaleSiblings(const std::filesystem::path& path);
 
 }  // namespace quillo

@@ -33,4 +33,8 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
     return replaceFileAtomically(path_, *updated);
 }
 
+void IniFile::removeStaleTemporaries() const {
+    removeStaleSiblings(path_);
+}
+
 }  // namespace quillo

@@ -28,6 +28,10 @@ public:
     // write could not be made; the old file is then untouched.
     bool write(std::string_view section, std::string_view key, std::string_view value) const;
 
+    // Removes the temporary siblings that writes interrupted by a crash left
+    // beside the file; files of any other name are never touched.
+    void removeStaleTemporaries() const;
+
     const std::filesystem::path& path() const { return path_; }
 
 private:

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -161,6 +163,18 @@ TEST_F(Startup, WithoutNetworkTheWindowGoesThenTheNoticeAndNothingIsAsked) {
     // A missing Config.ini is created holding just the reset keys.
     expectWindowStateKeysReset();
     EXPECT_EQ(h.config("Language"), "");
+}
+
+TEST_F(Startup, ClearsAwayWhatAWriteInterruptedByACrashLeftBehind) {
+    const std::filesystem::path dir = h.programDirectory();
+    std::ofstream(dir / ".Config.ini.tmp-00c0ffee00c0ffee") << "[Config]\r\nTr";
+    std::ofstream(dir / "Config.ini.bak") << "[Config]\r\n";
+    h.page("ads/ksqd.html", "开");
+    h.start();
+
+    EXPECT_FALSE(std::filesystem::exists(dir / ".Config.ini.tmp-00c0ffee00c0ffee"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "Config.ini.bak"));
+    expectWindowStateKeysReset();
 }
 
 struct ColumnSwitchCase {
