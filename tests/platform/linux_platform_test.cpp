@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,11 +9,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "core/text.hpp"
 #include "platform/display_services.hpp"
@@ -325,6 +331,73 @@ TEST(StartProgram, MissingProgramFailsSilently) {
     NoDisplay display;
     LinuxPlatform platform(display);
     platform.startProgram("/nonexistent/Update");
+}
+
+// Descriptors held without close-on-exec, as the browser engine's resource
+// files, sockets and pipes are, for as long as the object lives.
+class InheritableDescriptors {
+public:
+    InheritableDescriptors() {
+        int pipeEnds[2] = {-1, -1};
+        if (::pipe(pipeEnds) == 0) {
+            fds_.insert(fds_.end(), {pipeEnds[0], pipeEnds[1]});
+        }
+        fds_.push_back(::open("/dev/null", O_RDONLY));
+        fds_.push_back(::socket(AF_UNIX, SOCK_STREAM, 0));
+    }
+    ~InheritableDescriptors() {
+        for (const int fd : fds_) {
+            ::close(fd);
+        }
+    }
+    InheritableDescriptors(const InheritableDescriptors&) = delete;
+    InheritableDescriptors& operator=(const InheritableDescriptors&) = delete;
+    const std::vector<int>& fds() const { return fds_; }
+
+private:
+    std::vector<int> fds_;
+};
+
+// The descriptor numbers in a report of quillo-descriptor-lister.
+std::set<int> reportedDescriptors(const std::string& report) {
+    std::set<int> fds;
+    std::istringstream lines(report);
+    std::string line;
+    while (std::getline(lines, line)) {
+        fds.insert(std::stoi(line));
+    }
+    return fds;
+}
+
+TEST(StartedPrograms, GetOnlyStandardInputOutputAndError) {
+    TempDir bin;
+    fs::copy_file(QUILLO_DESCRIPTOR_LISTER, bin.path() / "xdg-open");
+    fs::copy_file(QUILLO_DESCRIPTOR_LISTER, bin.path() / "Update");
+    const char* path = std::getenv("PATH");
+    const ScopedEnv onPath("PATH", bin.path().string() + ":" + (path ? path : "/usr/bin:/bin"));
+    const InheritableDescriptors held;
+    for (const int fd : held.fds()) {
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::fcntl(fd, F_GETFD) & FD_CLOEXEC, 0);
+    }
+    NoDisplay display;
+    LinuxPlatform platform(display);
+
+    // The address opener, and the updater or the program itself (both are
+    // started the same way).
+    const std::vector<std::pair<std::string, std::function<void()>>> starts = {
+        {"address opener", [&] { platform.openAddress("http://127.0.0.1/"); }},
+        {"program", [&] { platform.startProgram(bin.path() / "Update"); }},
+    };
+    for (const auto& [name, start] : starts) {
+        const fs::path report = bin.path() / ("report-" + name);
+        const ScopedEnv reportTo("QUILLO_DESCRIPTOR_REPORT", report.string());
+        start();
+        const std::optional<std::string> recorded = awaitFile(report);
+        ASSERT_TRUE(recorded) << name;
+        EXPECT_EQ(reportedDescriptors(*recorded), (std::set<int>{0, 1, 2})) << name << ":\n"
+                                                                            << *recorded;
+    }
 }
 
 TEST(EndProcess, FlushesStreamsAndEndsWithTheCode) {

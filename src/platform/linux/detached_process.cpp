@@ -43,6 +43,10 @@ public:
     SpawnFileActions() {
         posix_spawn_file_actions_init(&actions_);
         posix_spawn_file_actions_addopen(&actions_, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        // Libraries (the browser engine among them) hold files, sockets,
+        // pipes and shared memory without close-on-exec; none of it is the
+        // started program's business.
+        posix_spawn_file_actions_addclosefrom_np(&actions_, STDERR_FILENO + 1);
     }
     ~SpawnFileActions() { posix_spawn_file_actions_destroy(&actions_); }
     SpawnFileActions(const SpawnFileActions&) = delete;
