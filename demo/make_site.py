@@ -11,6 +11,8 @@ Deterministic; run it by hand after a change and commit the output:
 
   /usr/bin/python3 demo/make_site.py
 
+The video clip under media/ is written by make_video.py, not here.
+
 Needs Python 3 with Pillow (python3-pil) and fonts-wqy-zenhei.
 """
 
@@ -222,6 +224,24 @@ def poster(index, film):
 
 # ---------------------------------------------------------------- pages
 
+# The library page remembers its visitor as a site does: a cookie for a year
+# and the last visit in local storage, both reported to the demo server so
+# that a test can see the browser kept them across runs.
+VISITOR_SCRIPT = """
+(function () {
+  var found = document.cookie.match(/(?:^|; )quillo_visitor=([a-z0-9]+)/);
+  var visitor = found ? found[1] : Math.random().toString(36).slice(2, 10);
+  document.cookie = 'quillo_visitor=' + visitor + '; max-age=31536000; path=/; SameSite=Lax';
+  var last = '';
+  try {
+    last = localStorage.getItem('quillo-last-visit') || '';
+    localStorage.setItem('quillo-last-visit', visitor);
+  } catch (e) {}
+  fetch('/report?page=index&stored=' + encodeURIComponent(last), {cache: 'no-store'})
+    .catch(function () {});
+})();
+"""
+
 
 def index_page():
     cards = []
@@ -284,28 +304,19 @@ def index_page():
   .card .meta b { color: #91bb00; float: right; }
   .foot { margin: 28px 24px 18px; color: #5d656e; font-size: 12px; text-align: center; }
 """
-    return page("Quillo影音 - 影视片库", body, css)
+    return page("Quillo影音 - 影视片库", body, css, VISITOR_SCRIPT)
 
 
 # Shared by every play page (play/play.css).
 PLAY_CSS = """
   body { background: #0f1114; overflow: hidden; }
   .wrap { display: flex; gap: 18px; padding: 18px; }
-  .player { position: relative; width: 640px; height: 360px; background: #000; border-radius: 6px;
-            overflow: hidden; flex: none; }
-  .screen { position: absolute; inset: -20px; background-size: cover; background-position: center;
-            filter: blur(14px) brightness(.55); transition: filter .6s; }
-  .player.playing .screen { filter: blur(0) brightness(.9); }
-  .veil { position: absolute; inset: 0; background: radial-gradient(ellipse, transparent 40%, rgba(0,0,0,.7)); }
-  .big { position: absolute; left: 50%; top: 50%; width: 72px; height: 72px; margin: -36px 0 0 -36px;
-         border-radius: 50%; border: 0; background: rgba(145,187,0,.9); color: #fff; font-size: 30px;
-         cursor: pointer; }
-  .player.playing .big { display: none; }
-  .bar { position: absolute; left: 0; right: 0; bottom: 0; height: 40px; display: flex; align-items: center;
-         gap: 12px; padding: 0 12px; background: linear-gradient(transparent, rgba(0,0,0,.85)); font-size: 12px; }
-  .ctl { cursor: pointer; color: #ddd; }
-  .track { flex: 1; height: 4px; background: rgba(255,255,255,.25); border-radius: 2px; }
-  .done { width: 0; height: 100%; background: #91bb00; border-radius: 2px; }
+  .player { width: 640px; flex: none; }
+  video { display: block; width: 640px; height: 360px; background: #000; border-radius: 6px; }
+  .tools { display: flex; align-items: center; gap: 10px; margin-top: 10px; color: #9aa3ad; font-size: 12px; }
+  .tools button { padding: 5px 14px; border: 0; border-radius: 4px; background: #2d343c; color: #ececec;
+                  font-family: inherit; cursor: pointer; }
+  .tools button:hover { background: #91bb00; }
   .side { flex: 1; min-width: 0; }
   .side h1 { margin: 0 0 6px; font-size: 24px; }
   .meta { color: #9aa3ad; margin: 0 0 10px; } .desc { line-height: 1.7; color: #c8cdd2; }
@@ -313,6 +324,33 @@ PLAY_CSS = """
   .rel { display: flex; gap: 10px; align-items: center; margin-bottom: 8px; color: #9aa3ad; font-size: 12px; }
   .rel b { color: #ececec; font-size: 13px; } .rel:hover b { color: #91bb00; }
   .rel img { border-radius: 3px; }
+"""
+
+# The clip every play page plays (written by make_video.py).
+CLIP = "media/trailer.mp4"
+
+# What a play page tells the demo server about its video: playing, each new
+# second, pauses, errors and full screen on and off (read back from
+# /report/log by the desktop tests).
+PLAY_SCRIPT = """
+var film = %d, video = document.getElementById('video');
+function report(event) {
+  var q = 'film=' + film + '&event=' + event + '&time=' + video.currentTime.toFixed(2) +
+          '&muted=' + (video.muted ? 1 : 0);
+  fetch('/report?' + q, {cache: 'no-store'}).catch(function () {});
+}
+var second = -1;
+video.addEventListener('playing', function () { report('playing'); });
+video.addEventListener('pause', function () { report('pause'); });
+video.addEventListener('error', function () { report('error'); });
+video.addEventListener('timeupdate', function () {
+  var now = Math.floor(video.currentTime);
+  if (now !== second) { second = now; report('time'); }
+});
+document.addEventListener('fullscreenchange', function () {
+  report(document.fullscreenElement ? 'fullscreen-on' : 'fullscreen-off');
+});
+document.getElementById('full').onclick = function () { video.requestFullscreen(); };
 """
 
 
@@ -327,18 +365,14 @@ def play_page(i):
             f'<a class="rel" href="{k}.html"><img src="../posters/{k}.png" width="48" height="67" alt="">'
             f'<span><b>{esc(t[0])}</b><br>{esc(t[1])} · {t[2]}</span></a>'
         )
+    # Muted autoplay, as browsers allow it; the sound comes on from the controls.
     body = f"""
 <div class="wrap">
-  <div class="player" id="player">
-    <div class="screen" style="background-image:url('../posters/{i}.png')"></div>
-    <div class="veil"></div>
-    <button class="big" id="big" title="播放">▶</button>
-    <div class="bar">
-      <span id="toggle" class="ctl">▶</span>
-      <div class="track"><div class="done" id="done"></div></div>
-      <span class="time"><span id="now">00:00</span> / {minutes // 60:02d}:{minutes % 60:02d}:00</span>
-      <span class="ctl">超清</span><span class="ctl">全屏</span>
-    </div>
+  <div class="player">
+    <video id="video" src="../{CLIP}" poster="../posters/{i}.png" width="640" height="360"
+           controls autoplay muted loop playsinline preload="auto"></video>
+    <div class="tools"><button id="full" type="button">全屏观看</button>
+      <span>预告片 · 正片 {minutes // 60} 小时 {minutes % 60:02d} 分</span></div>
   </div>
   <div class="side">
     <h1>{esc(title)}</h1>
@@ -349,24 +383,7 @@ def play_page(i):
   </div>
 </div>
 """
-    script = """
-var player = document.getElementById('player'), done = document.getElementById('done');
-var now = document.getElementById('now'), toggle = document.getElementById('toggle');
-var seconds = 0, timer = null;
-function show() {
-  var m = Math.floor(seconds / 60), s = seconds % 60;
-  now.textContent = (m < 10 ? '0' : '') + m + ':' + (s < 10 ? '0' : '') + s;
-  done.style.width = Math.min(100, seconds / 6) + '%';
-}
-function play() {
-  if (timer) { clearInterval(timer); timer = null; player.classList.remove('playing'); toggle.textContent = '▶'; return; }
-  player.classList.add('playing'); toggle.textContent = '❚❚';
-  timer = setInterval(function () { seconds++; show(); }, 1000);
-}
-document.getElementById('big').onclick = play;
-toggle.onclick = play;
-"""
-    return page(f"{title} - 正在播放", body, script=script, stylesheet="play.css")
+    return page(f"{title} - 正在播放", body, script=PLAY_SCRIPT % i, stylesheet="play.css")
 
 
 def tv_page():

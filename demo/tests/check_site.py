@@ -8,11 +8,14 @@ are exactly the GBK bytes of 开 or 关; text, number and address pages are GBK
 without line breaks or padding; address pages point at pages of the site.
 Every HTML page is self-contained (no address outside the demo server) and
 every local link and picture it names exists.  The film and application
-pages open in new windows, as the program expects.
+pages open in new windows, as the program expects.  The play pages' video
+clip is an MP4 of H.264 video and AAC audio lasting a few seconds, with its
+index before its data so that playback starts while it downloads.
 """
 
 import os
 import re
+import struct
 import sys
 from html.parser import HTMLParser
 
@@ -150,6 +153,74 @@ def check_html(site, problems):
                         problems.append(f"{rel}: link {a.get('href')} does not open a new window")
 
 
+CLIP = "media/trailer.mp4"
+CLIP_SECONDS = (2, 15)
+CONTAINERS = {b"moov", b"trak", b"mdia", b"minf", b"stbl"}
+
+
+def boxes(data, start=0, end=None):
+    """(type, payload start, payload end) of the MP4 boxes in data[start:end]."""
+    end = len(data) if end is None else end
+    pos = start
+    while pos + 8 <= end:
+        size, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        header = 8
+        if size == 1:
+            size = struct.unpack(">Q", data[pos + 8:pos + 16])[0]
+            header = 16
+        elif size == 0:
+            size = end - pos
+        if size < header or pos + size > end:
+            raise ValueError(f"box {kind!r} at {pos} overruns the file")
+        yield kind, pos + header, pos + size
+        pos += size
+
+
+def sample_entries(data, start, end, found):
+    """Codes of the sample descriptions (stsd) under the box range."""
+    for kind, a, b in boxes(data, start, end):
+        if kind in CONTAINERS:
+            sample_entries(data, a, b, found)
+        elif kind == b"stsd":
+            for entry, _, _ in boxes(data, a + 8, b):
+                found.append(entry)
+
+
+def check_clip(site, problems):
+    path = os.path.join(site, CLIP)
+    if not os.path.isfile(path):
+        problems.append(f"{CLIP}: missing (run demo/make_video.py)")
+        return
+    with open(path, "rb") as f:
+        data = f.read()
+    try:
+        top = list(boxes(data))
+        kinds = [k for k, _, _ in top]
+        if not kinds or kinds[0] != b"ftyp":
+            problems.append(f"{CLIP}: not an MP4 file")
+            return
+        if b"moov" not in kinds or b"mdat" not in kinds or kinds.index(b"moov") > kinds.index(b"mdat"):
+            problems.append(f"{CLIP}: the index (moov) does not come before the data")
+            return
+        _, a, b = top[kinds.index(b"moov")]
+        mvhd = next((x, y) for k, x, y in boxes(data, a, b) if k == b"mvhd")
+        version = data[mvhd[0]]
+        if version == 1:
+            timescale, duration = struct.unpack(">IQ", data[mvhd[0] + 20:mvhd[0] + 32])
+        else:
+            timescale, duration = struct.unpack(">II", data[mvhd[0] + 12:mvhd[0] + 20])
+        seconds = duration / timescale if timescale else 0
+        if not CLIP_SECONDS[0] <= seconds <= CLIP_SECONDS[1]:
+            problems.append(f"{CLIP}: lasts {seconds:.1f} s, not a few seconds")
+        entries = []
+        sample_entries(data, a, b, entries)
+        for codec in (b"avc1", b"mp4a"):
+            if codec not in entries:
+                problems.append(f"{CLIP}: no {codec.decode()} track (has {entries})")
+    except (ValueError, StopIteration, struct.error) as e:
+        problems.append(f"{CLIP}: unreadable MP4: {e}")
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
@@ -157,6 +228,7 @@ def main():
     problems = []
     check_fetched(site, problems)
     check_html(site, problems)
+    check_clip(site, problems)
     for p in problems:
         print(p)
     if problems:

@@ -1,15 +1,17 @@
 #!/usr/bin/python3
 """Fails when committed generated files differ from what their generator writes.
 
-  check_generated.py GENERATOR COMMITTED_DIR
+  check_generated.py GENERATOR COMMITTED_DIR [--leave SUBDIR]...
 
 Runs GENERATOR --out <temporary directory> with this interpreter and compares
-the two trees: the same file names, and each file the same bytes.  Pictures
+the two trees: the same file names, and each file the same bytes.  Files
+under a SUBDIR left out belong to another generator and are not compared.  Pictures
 whose encoders may differ between library versions (JPEG, PNG, GIF palettes,
 icons) are compared by their decoded pixels when their bytes differ; a small
 anti-aliasing difference passes, a changed colour, shape or text does not.
 """
 
+import argparse
 import os
 import subprocess
 import sys
@@ -28,11 +30,13 @@ LIMITS = (  # (channel difference, largest share of pixels that may exceed it)
 )
 
 
-def tree(root):
+def tree(root, leave=()):
     files = set()
     for dirpath, _, names in os.walk(root):
         for name in names:
-            files.add(os.path.relpath(os.path.join(dirpath, name), root))
+            rel = os.path.relpath(os.path.join(dirpath, name), root)
+            if not any(rel.startswith(sub.rstrip("/") + "/") for sub in leave):
+                files.add(rel)
     return files
 
 
@@ -71,9 +75,9 @@ def picture_difference(a, b):
     return None
 
 
-def compare(fresh_root, committed_root):
+def compare(fresh_root, committed_root, leave=()):
     problems = []
-    fresh, committed = tree(fresh_root), tree(committed_root)
+    fresh, committed = tree(fresh_root), tree(committed_root, leave)
     for rel in sorted(fresh - committed):
         problems.append(f"{rel}: generated but not committed")
     for rel in sorted(committed - fresh):
@@ -93,19 +97,23 @@ def compare(fresh_root, committed_root):
 
 
 def main():
-    if len(sys.argv) != 3:
-        sys.exit(__doc__)
-    generator, committed = sys.argv[1], sys.argv[2]
+    parser = argparse.ArgumentParser(usage=__doc__)
+    parser.add_argument("generator")
+    parser.add_argument("committed")
+    parser.add_argument("--leave", action="append", default=[])
+    args = parser.parse_args()
+    generator, committed = args.generator, args.committed
     with tempfile.TemporaryDirectory() as tmp:
         out = os.path.join(tmp, "out")
         subprocess.run([sys.executable, generator, "--out", out], check=True)
-        problems = compare(out, committed)
+        problems = compare(out, committed, args.leave)
     if problems:
         print(f"{committed} is out of date with {generator}; run the generator and commit:")
         for p in problems:
             print("  " + p)
         return 1
-    print(f"{committed}: {len(tree(committed))} files match {os.path.basename(generator)}")
+    print(f"{committed}: {len(tree(committed, args.leave))} files match "
+          f"{os.path.basename(generator)}")
     return 0
 
 

@@ -1,5 +1,7 @@
 #include "content_server/site_files.hpp"
 
+#include "content_server/page_reports.hpp"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -84,6 +86,7 @@ TEST(ContentTypeTest, ByExtensionWithoutCharset) {
     EXPECT_EQ(contentTypeFor("A.HTM"), "text/html");
     EXPECT_EQ(contentTypeFor("logo.png"), "image/png");
     EXPECT_EQ(contentTypeFor("notes.txt"), "text/plain");
+    EXPECT_EQ(contentTypeFor("clips/trailer.MP4"), "video/mp4");
     EXPECT_EQ(contentTypeFor("data.bin"), "application/octet-stream");
     EXPECT_EQ(contentTypeFor("README"), "application/octet-stream");
 }
@@ -129,6 +132,33 @@ TEST_F(SiteServerTest, AnswersWithoutCharsetAndRefusesEncodedTraversal) {
     const auto missing = http.Get("/nothing.html");
     ASSERT_TRUE(missing);
     EXPECT_EQ(missing->status, 404);
+}
+
+TEST_F(SiteTree, PagesReportWhatHappensInThemAndTheLogReadsItBack) {
+    PageReports reports;
+    PageServer server(demoSiteHandler(root_, reports));
+    ASSERT_TRUE(server.bound());
+    server.start();
+    httplib::Client http("127.0.0.1", server.port());
+
+    const auto played = http.Get("/report?film=3&event=playing&time=0.52");
+    ASSERT_TRUE(played);
+    EXPECT_EQ(played->status, 204);
+    const auto remembered =
+        http.Get("/report?page=index%0Aforged", {{"Cookie", "visitor=v42; theme=dark"}});
+    ASSERT_TRUE(remembered);
+    EXPECT_EQ(http.Get("/report")->status, 204);
+
+    const auto log = http.Get("/report/log");
+    ASSERT_TRUE(log);
+    EXPECT_EQ(log->status, 200);
+    EXPECT_EQ(log->body,
+              "film=3&event=playing&time=0.52\n"
+              "page=index%0Aforged cookie=visitor=v42; theme=dark\n"
+              "\n");
+    // The site itself is still served around the two addresses.
+    EXPECT_EQ(http.Get("/ads/ksqd.html")->body, "\xBF\xAA");
+    EXPECT_EQ(http.Get("/report/other")->status, 404);
 }
 
 }  // namespace

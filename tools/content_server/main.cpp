@@ -1,8 +1,9 @@
 // quillo-content-server DIR [--port N]
 // Demo content server: serves the tree under DIR on 127.0.0.1 (port 8917
 // unless given; 0 picks a free one), byte for byte, DIR/index.html at "/".
-// Logs each request as "METHOD PATH STATUS" on stdout. SIGINT or SIGTERM
-// stops it; it then exits with status 0.
+// Logs each request as "METHOD PATH STATUS" on stdout. Pages may report
+// what happens in them through /report, read back from /report/log (see
+// page_reports.hpp). SIGINT or SIGTERM stops it; it then exits with status 0.
 
 #include <signal.h>
 
@@ -14,7 +15,7 @@
 #include <string_view>
 #include <thread>
 
-#include "content_server/site_files.hpp"
+#include "content_server/page_reports.hpp"
 #include "page_server/page_server.hpp"
 
 namespace {
@@ -89,7 +90,8 @@ int main(int argc, char** argv) {
     sigaddset(&blocked, SIGPIPE);
     pthread_sigmask(SIG_BLOCK, &blocked, nullptr);
 
-    quillo::PageServer server(quillo::siteHandler(root), {.port = arguments->port});
+    quillo::PageReports reports;
+    quillo::PageServer server(quillo::demoSiteHandler(root, reports), {.port = arguments->port});
     if (!server.bound()) {
         std::fprintf(stderr, "quillo-content-server: cannot listen on 127.0.0.1:%d\n",
                      arguments->port);

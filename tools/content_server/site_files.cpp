@@ -25,7 +25,7 @@ constexpr std::array kContentTypes{
     ExtensionType{".png", "image/png"},         ExtensionType{".jpg", "image/jpeg"},
     ExtensionType{".jpeg", "image/jpeg"},       ExtensionType{".gif", "image/gif"},
     ExtensionType{".bmp", "image/bmp"},         ExtensionType{".ico", "image/x-icon"},
-    ExtensionType{".svg", "image/svg+xml"},
+    ExtensionType{".svg", "image/svg+xml"},     ExtensionType{".mp4", "video/mp4"},
 };
 
 bool isInside(const fs::path& root, const fs::path& file) {
