@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QDir>
+#include <QStandardPaths>
 #include <QWebEngineSettings>
 
 namespace quillo::qt {
@@ -19,7 +21,14 @@ constexpr const char* kChromiumFlags =
     "--no-first-run "
     "--disable-features=SafeBrowsing,Translate,MediaRouter,OptimizationHints";
 
-constexpr int kMemoryCacheBytes = 8 * 1024 * 1024;
+constexpr int kDiskCacheBytes = 64 * 1024 * 1024;
+
+// Under the generic XDG location, not Qt's per-organisation one, so the
+// program's files are where a user looks for them.
+QString engineDirectory(QStandardPaths::StandardLocation location) {
+    return QDir(QStandardPaths::writableLocation(location))
+        .filePath(QStringLiteral("quillo/engine"));
+}
 
 }  // namespace
 
@@ -33,15 +42,25 @@ void prepareWebEngineEnvironment() {
 }
 
 std::unique_ptr<QWebEngineProfile> makeSharedProfile() {
-    // A profile made without a storage name is off the record.
-    auto profile = std::make_unique<QWebEngineProfile>();
-    profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
-    profile->setHttpCacheMaximumSize(kMemoryCacheBytes);
-    profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    // A profile with a storage name is kept on disk; the paths are set
+    // before any page uses it.
+    auto profile = std::make_unique<QWebEngineProfile>(QStringLiteral("Quillo"));
+    profile->setPersistentStoragePath(engineDirectory(QStandardPaths::GenericDataLocation));
+    profile->setCachePath(engineDirectory(QStandardPaths::GenericCacheLocation));
+    profile->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
+    profile->setHttpCacheMaximumSize(kDiskCacheBytes);
+    // Cookies with an expiry survive the run; session cookies end with it,
+    // as in a desktop browser.
+    profile->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
     profile->setSpellCheckEnabled(false);
     QWebEngineSettings* settings = profile->settings();
     settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
+    settings->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
+    // The engine's own rule, stated: sound never starts by itself, a muted
+    // video may autoplay.
+    settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, true);
     return profile;
 }
 

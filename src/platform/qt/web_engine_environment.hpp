@@ -18,8 +18,11 @@ namespace quillo::qt {
 //   sandbox is switched off then, and only then.
 void prepareWebEngineEnvironment();
 
-// The one profile every browser view shares: off the record (nothing is
-// written to disk), with a small in-memory HTTP cache.
+// The one profile every browser view of every window shares, kept on disk
+// as a desktop browser keeps it: cookies and local storage under the user's
+// XDG data directory ($XDG_DATA_HOME/quillo/engine), the HTTP cache under the
+// XDG cache directory ($XDG_CACHE_HOME/quillo/engine) with a size cap.
+// Media plays without a user gesture only when the page mutes it.
 std::unique_ptr<QWebEngineProfile> makeSharedProfile();
 
 }  // namespace quillo::qt
