@@ -476,6 +476,9 @@ class Bench:
         shutil.copytree(self.program_dir, program_copy)
         env = self.base_env()
         env["XDG_CONFIG_HOME"] = os.path.join(rundir, "xdg-config")
+        # A fresh browser profile per run: each run starts cold.
+        env["XDG_DATA_HOME"] = os.path.join(rundir, "xdg-data")
+        env["XDG_CACHE_HOME"] = os.path.join(rundir, "xdg-cache")
         env["XDG_RUNTIME_DIR"] = rundir
         env.update(parse_env(self.args.env))
         env.update(variant_env)

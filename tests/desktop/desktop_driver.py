@@ -223,6 +223,10 @@ class DesktopSession:
         env.pop("WAYLAND_DISPLAY", None)
         env["QT_QPA_PLATFORM"] = "xcb"
         env["XDG_CONFIG_HOME"] = os.path.join(self.workdir, "xdg-config")
+        # The browser profile (cookies, local storage, cache) of this session
+        # only; kept across program runs within the session.
+        env["XDG_DATA_HOME"] = os.path.join(self.workdir, "xdg-data")
+        env["XDG_CACHE_HOME"] = os.path.join(self.workdir, "xdg-cache")
         env["XDG_RUNTIME_DIR"] = self.workdir
         if self.bus_address:
             env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
