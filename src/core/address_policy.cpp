@@ -30,6 +30,10 @@ bool isWebAddress(std::string_view address) {
     return web && !hasControlCharacters(address);
 }
 
+bool isBrowsableAddress(std::string_view address) {
+    return address == "about:blank" || isWebAddress(address);
+}
+
 bool isChatAddress(std::string_view address) {
     return address.starts_with("tencent://message/?uin=") && !hasControlCharacters(address);
 }

@@ -11,6 +11,12 @@ namespace quillo {
 // refused.
 bool isWebAddress(std::string_view address);
 
+// Which addresses from the server or from a page's status text the
+// program's own browser views are sent to: web addresses as above, or
+// exactly "about:blank". Anything else (file:, javascript:, local paths) is
+// not navigated.
+bool isBrowsableAddress(std::string_view address);
+
 // The customer-service chat link: only addresses with the chat client's own
 // "tencent://message/?uin=" prefix and no control characters.
 bool isChatAddress(std::string_view address);

@@ -37,5 +37,27 @@ INSTANTIATE_TEST_SUITE_P(
                       AddressCase{"tencent://message/?uin=1\n", false, false},
                       AddressCase{"tencent://other", false, false}));
 
+struct BrowsableCase {
+    const char* address;
+    bool browsable;
+};
+
+class BrowsablePolicy : public ::testing::TestWithParam<BrowsableCase> {};
+
+TEST_P(BrowsablePolicy, NavigatesOnlyWebAddressesAndTheBlankPage) {
+    EXPECT_EQ(isBrowsableAddress(GetParam().address), GetParam().browsable) << GetParam().address;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BrowsablePolicy,
+    ::testing::Values(BrowsableCase{"http://127.0.0.1:8917/games.html", true},
+                      BrowsableCase{"HTTPS://example.com/", true},
+                      BrowsableCase{"about:blank", true}, BrowsableCase{"about:blank ", false},
+                      BrowsableCase{"ABOUT:BLANK", false}, BrowsableCase{"about:config", false},
+                      BrowsableCase{"", false}, BrowsableCase{"file:///etc/passwd", false},
+                      BrowsableCase{"javascript:alert(1)", false},
+                      BrowsableCase{"/home/user/.ssh/id_rsa", false},
+                      BrowsableCase{"http://x/\n", false}));
+
 }  // namespace
 }  // namespace quillo
