@@ -311,8 +311,13 @@ def index_page():
 PLAY_CSS = """
   body { background: #0f1114; overflow: hidden; }
   .wrap { display: flex; gap: 18px; padding: 18px; }
-  .player { width: 640px; flex: none; }
+  .film { width: 640px; flex: none; }
+  .player { position: relative; background: #000; }
   video { display: block; width: 640px; height: 360px; background: #000; border-radius: 6px; }
+  .player:fullscreen video { width: 100%; height: 100%; border-radius: 0; }
+  .exit { display: none; position: absolute; right: 24px; top: 24px; padding: 8px 18px; border: 0;
+          border-radius: 4px; background: rgba(0,0,0,.6); color: #fff; font-family: inherit; cursor: pointer; }
+  .player:fullscreen .exit { display: block; }
   .tools { display: flex; align-items: center; gap: 10px; margin-top: 10px; color: #9aa3ad; font-size: 12px; }
   .tools button { padding: 5px 14px; border: 0; border-radius: 4px; background: #2d343c; color: #ececec;
                   font-family: inherit; cursor: pointer; }
@@ -350,7 +355,9 @@ video.addEventListener('timeupdate', function () {
 document.addEventListener('fullscreenchange', function () {
   report(document.fullscreenElement ? 'fullscreen-on' : 'fullscreen-off');
 });
-document.getElementById('full').onclick = function () { video.requestFullscreen(); };
+var player = document.getElementById('player');
+document.getElementById('full').onclick = function () { player.requestFullscreen(); };
+document.getElementById('exit').onclick = function () { document.exitFullscreen(); };
 """
 
 
@@ -368,9 +375,12 @@ def play_page(i):
     # Muted autoplay, as browsers allow it; the sound comes on from the controls.
     body = f"""
 <div class="wrap">
-  <div class="player">
-    <video id="video" src="../{CLIP}" poster="../posters/{i}.png" width="640" height="360"
-           controls autoplay muted loop playsinline preload="auto"></video>
+  <div class="film">
+    <div class="player" id="player">
+      <video id="video" src="../{CLIP}" poster="../posters/{i}.png" width="640" height="360"
+             controls autoplay muted loop playsinline preload="auto"></video>
+      <button id="exit" class="exit" type="button">退出全屏</button>
+    </div>
     <div class="tools"><button id="full" type="button">全屏观看</button>
       <span>预告片 · 正片 {minutes // 60} 小时 {minutes % 60:02d} 分</span></div>
   </div>

@@ -15,6 +15,7 @@ import subprocess
 import sys
 import time
 import unittest
+import urllib.request
 
 from desktop_driver import (SCREEN_HEIGHT, SCREEN_WIDTH, DesktopSession, colour_distance,
                             wait_until)
@@ -36,6 +37,35 @@ TITLE_BAR_GAP_X = 835  # between the advertisement and the options button
 NAME_PAGES = {"1": "namejt.html", "2": "nameft.html", "3": "nameyy.html"}
 OPTIONS_MENUS = {"1": "选项按钮菜单", "2": "繁体菜单", "3": "英文菜单"}
 MENU_BACKGROUND = (0xF9, 0xF8, 0xF7)
+
+# Browser windows open 30 pixels right of and below their opener.
+CASCADE = 30
+CONTENT_TOP = 28  # the browsers start under the title bar
+FIRST_FILM = (24 + 66, 400)  # the first poster of the library page, page-relative
+FULL_SCREEN_BUTTON = (58, 401)  # "全屏观看" under the video of a play page
+FULL_SCREEN_EXIT = (64, 40)  # "退出全屏" in full screen, from the screen's top-right corner
+LIVE_TV_LABEL = (203, 16)  # column labels 2 and 3 of the main title bar
+APP_CENTRE_LABEL = (273, 16)
+FIRST_APP_OPEN_BUTTON = (280, 128)  # "打开" of the first application, page-relative
+
+
+def page_reports():
+    """What the demo pages reported to the demo server, one entry a line."""
+    with urllib.request.urlopen("http://127.0.0.1:8917/report/log", timeout=5) as answer:
+        return answer.read().decode("utf-8", "replace").splitlines()
+
+
+def report_fields(line):
+    """The query fields of one report, plus its cookie header as "cookie"."""
+    query, _, cookie = line.partition(" cookie=")
+    fields = dict(part.split("=", 1) for part in query.split("&") if "=" in part)
+    fields["cookie"] = cookie
+    return fields
+
+
+def film_reports(film, event):
+    return [f for f in map(report_fields, page_reports())
+            if f.get("film") == str(film) and f.get("event") == event]
 
 
 def display_name(language):
@@ -132,6 +162,125 @@ class DesktopTest(unittest.TestCase):
                        what="the restored window")
             wait_until(lambda: desktop.config_value("Maximize") == "1", 5,
                        what="Maximize=1 in Config.ini")
+
+    def open_player(self, desktop):
+        """Clicks the first film of the library; returns the player window."""
+        wait_until(lambda: site_is_shown(desktop.screenshot(), MAIN_LEFT, MAIN_TOP), 45,
+                   interval=0.5, what="the site in the main window")
+        clicked = time.monotonic()
+        desktop.click(MAIN_LEFT + FIRST_FILM[0], MAIN_TOP + CONTENT_TOP + FIRST_FILM[1])
+        player = desktop.window_named(display_name("1") + " 播放器", timeout=30)
+        print(f"{self.id()}: player window {time.monotonic() - clicked:.1f} s after the click",
+              file=sys.stderr)
+        return player
+
+    def test_play_link_opens_player_beside_main_window_and_its_video_plays(self):
+        with self.session(config_with(Language="1")) as desktop:
+            self.start_main_window(desktop)
+            player = self.open_player(desktop)
+            self.assertEqual(desktop.geometry(player),
+                             (MAIN_LEFT + CASCADE, MAIN_TOP + CASCADE, MAIN_WIDTH, MAIN_HEIGHT))
+            self.assertEqual(desktop.config_value("PlayerOpen"), "2")
+            # The page plays its clip by itself, muted, as browsers allow.
+            wait_until(lambda: film_reports(1, "playing"), 30, interval=0.5,
+                       what="the play page's video to start")
+            wait_until(lambda: any(float(f["time"]) >= 1.5 for f in film_reports(1, "time")),
+                       20, interval=0.5, what="the video to play on")
+            self.assertEqual(film_reports(1, "playing")[0]["muted"], "1")
+            # The engine opened no window of its own: only the two skinned ones.
+            self.assertEqual(len(desktop.windows()), 2)
+            desktop.save_screenshot("player")
+
+            desktop.click(MAIN_LEFT + CASCADE + CLOSE_BUTTON[0],
+                          MAIN_TOP + CASCADE + CLOSE_BUTTON[1])
+            wait_until(lambda: not desktop.is_visible(player), 10, what="the player to close")
+            wait_until(lambda: desktop.config_value("PlayerOpen") == "1", 5,
+                       what="PlayerOpen=1 in Config.ini")
+            self.assertTrue(desktop.program_running())
+
+    def test_video_full_screen_on_and_off(self):
+        with self.session(config_with(Language="1")) as desktop:
+            self.start_main_window(desktop)
+            player = self.open_player(desktop)
+            wait_until(lambda: film_reports(1, "playing"), 30, interval=0.5,
+                       what="the video to start")
+            page_left = MAIN_LEFT + CASCADE
+            page_top = MAIN_TOP + CASCADE + CONTENT_TOP
+            for leave in ("Escape", "page"):
+                with self.subTest(leave=leave):
+                    before = len(film_reports(1, "fullscreen-off"))
+                    desktop.click(page_left + FULL_SCREEN_BUTTON[0],
+                                  page_top + FULL_SCREEN_BUTTON[1])
+                    wait_until(lambda: film_reports(1, "fullscreen-on"), 15, interval=0.3,
+                               what="the page to enter full screen")
+                    full = wait_until(
+                        lambda: [w for w in desktop.windows()
+                                 if desktop.geometry(w) == (0, 0, SCREEN_WIDTH, SCREEN_HEIGHT)],
+                        10, what="a window over the whole screen")[0]
+                    desktop.save_screenshot(f"full-screen-{leave}")
+                    if leave == "Escape":
+                        desktop.keys("Escape")
+                    else:
+                        # The page's own button leaves full screen.
+                        desktop.click(SCREEN_WIDTH - FULL_SCREEN_EXIT[0], FULL_SCREEN_EXIT[1])
+                    wait_until(lambda: len(film_reports(1, "fullscreen-off")) > before, 15,
+                               interval=0.3, what="the page to leave full screen")
+                    wait_until(lambda: not desktop.is_visible(full), 10,
+                               what="the full-screen window to go")
+                    self.assertTrue(desktop.is_visible(player))
+                    self.assertEqual(desktop.geometry(player)[2:], (MAIN_WIDTH, MAIN_HEIGHT))
+
+    def test_column_labels_open_the_column_window_and_its_applications(self):
+        with self.session(config_with(Language="1")) as desktop:
+            self.start_main_window(desktop)
+            desktop.click(MAIN_LEFT + LIVE_TV_LABEL[0], MAIN_TOP + LIVE_TV_LABEL[1])
+            column = desktop.window_named(display_name("1") + " 电视直播", timeout=30)
+            self.assertEqual(desktop.geometry(column),
+                             (MAIN_LEFT + CASCADE, MAIN_TOP + CASCADE, MAIN_WIDTH, MAIN_HEIGHT))
+            left, top = MAIN_LEFT + CASCADE, MAIN_TOP + CASCADE
+            wait_until(lambda: site_is_shown(desktop.screenshot(), left, top), 30, interval=0.5,
+                       what="the live-TV page in the column window")
+
+            desktop.click(MAIN_LEFT + APP_CENTRE_LABEL[0], MAIN_TOP + APP_CENTRE_LABEL[1])
+            wait_until(lambda: desktop.title(column) == display_name("1") + " 应用中心", 15,
+                       what="the application centre's title")
+            wait_until(lambda: site_is_shown(desktop.screenshot(), left, top), 30, interval=0.5,
+                       what="the application centre in the column window")
+            time.sleep(1)
+            desktop.click(left + FIRST_APP_OPEN_BUTTON[0],
+                          top + CONTENT_TOP + FIRST_APP_OPEN_BUTTON[1])
+            app = desktop.window_named(display_name("1") + "APP应用窗口", timeout=30)
+            self.assertEqual(desktop.geometry(app),
+                             (left + CASCADE, top + CASCADE, MAIN_WIDTH, MAIN_HEIGHT))
+            self.assertEqual(len(desktop.windows()), 3)
+            desktop.save_screenshot("application")
+
+            for window, (x, y) in ((app, (left + CASCADE, top + CASCADE)), (column, (left, top))):
+                desktop.click(x + CLOSE_BUTTON[0], y + CLOSE_BUTTON[1])
+                wait_until(lambda: not desktop.is_visible(window), 10,
+                           what="the window to close")
+            self.assertEqual(desktop.config_value("APPWindows"), "1")
+            self.assertTrue(desktop.program_running())
+
+    def test_profile_keeps_cookie_and_local_storage_across_runs(self):
+        with self.session(config_with(Language="1")) as desktop:
+            visits = []
+            for run in range(2):
+                self.start_main_window(desktop)
+                wait_until(lambda: len([r for r in page_reports() if "page=index" in r]) > run,
+                           45, interval=0.5, what="the library page's visit report")
+                visits.append(report_fields([r for r in page_reports() if "page=index" in r][-1]))
+                # Quit through the options menu, as a user ends the program.
+                desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
+                desktop.window_named(OPTIONS_MENUS["1"], timeout=10)
+                desktop.keys("Up", "Return")
+                self.assertEqual(desktop.wait_program_end(30), 0)
+            first, second = visits
+            visitor = first["cookie"].partition("quillo_visitor=")[2].split(";")[0]
+            self.assertTrue(visitor, "the first run set no cookie")
+            self.assertEqual(first["stored"], "")
+            self.assertIn("quillo_visitor=" + visitor, second["cookie"])
+            self.assertEqual(second["stored"], visitor)
 
     def test_options_menu_in_configured_language_quits(self):
         for language in ("1", "3"):
