@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: all deps configure build test test-sanitize demo bench bench-desktop format clean
+.PHONY: all deps configure build test test-sanitize demo bench bench-desktop bench-player format clean
 
 all: build
 
@@ -36,6 +36,11 @@ bench: build
 # its engine processes with the demo site loaded, under Xvfb.
 bench-desktop: build
 	/usr/bin/python3 bench/desktop_startup.py --build $(BUILD_DIR)
+
+# Memory with the player window open and the time from a click on a film to
+# the player window painted and its page shown, under Xvfb.
+bench-player: build
+	/usr/bin/python3 bench/player_window.py --build $(BUILD_DIR)
 
 format:
 	git ls-files '*.cpp' '*.hpp' | xargs clang-format -i
