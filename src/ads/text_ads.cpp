@@ -7,7 +7,10 @@
 #include "content/pages.hpp"
 #include "content/switch_page.hpp"
 #include "core/address_policy.hpp"
-#include "ui/definitions/window_names.hpp"
+#include "ui/definitions/app_window.hpp"
+#include "ui/definitions/column_window.hpp"
+#include "ui/definitions/main_window.hpp"
+#include "ui/definitions/player_window.hpp"
 
 namespace quillo {
 namespace {
@@ -18,10 +21,10 @@ struct TextAdPlace {
 };
 
 constexpr std::array<TextAdPlace, kTextAdCount> kPlaces{{
-    {ui::kMainWindow, "文字广告1"},
-    {ui::kPlayerWindow, "文字广告2"},
-    {ui::kColumnWindow, "文字广告3"},
-    {ui::kAppWindow, "文字广告4"},
+    {ui::main_window::kWindow, ui::main_window::kTextAdvert},
+    {ui::player_window::kWindow, ui::player_window::kTextAdvert},
+    {ui::column_window::kWindow, ui::column_window::kTextAdvert},
+    {ui::app_window::kWindow, ui::app_window::kTextAdvert},
 }};
 
 void openTextAd(App& app, int n) {

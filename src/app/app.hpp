@@ -19,8 +19,8 @@ public:
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
-    // Binds every behaviour module's handlers to the window model. Defined
-    // with the behaviours (quillo_app), not with the context.
+    // The composition root: binds every window's behaviours to the window
+    // model. Defined in quillo_app, not with the context.
     void bindBehaviours();
 
     // Program entry: clears away temporary files that a crash during a

@@ -6,24 +6,32 @@
 
 namespace quillo {
 
-// Texts shared by the handlers of all windows for the whole run. Created
-// empty; each field names the handler that sets it.
-struct RunState {
-    Text languageCode;                // key Language as read at start-up
-    Text startupSwitch;               // ads/ksqd.html
+// What the main window's start-up learns and later behaviours read.
+struct StartupState {
+    Text startupSwitch;               // ads/ksqd.html; the quit procedure reads it
     Text displayName;                 // the program's display name
     std::array<Text, 5> columnTexts;  // keys Column 1 .. Column 5 of the language table
-    Text customColumn1Switch;         // ads/zdylm1.html
-    Text customColumn2Switch;         // ads/zdylm2.html
-    Text popUnderSwitch;              // ads/btkg.html (server-name mode only)
-    Text trayMode;                    // key Tray, read by the close button
-    Text exitPopupSwitch;             // ads/ttkg.html
-    Text languageForceSwitch;         // ads/rjyyqz.html
-    Text forcedLanguage;              // ads/rjyy.html
-    Text appWindowsFlag;              // key APPWindows, read by the player opener
-    Text playerOpenFlag;              // key PlayerOpen, read by the player opener
-    Text lastStatusText;              // last status text of the main browser
-    Text maximizeState;               // key Maximize, read by the maximize button
+};
+
+// The main window's site browser.
+struct MainBrowserState {
+    // Last status text (the address of the link under the pointer); the
+    // player window opens it when the site asks for a new window.
+    Text lastStatusText;
+};
+
+// Advertisement switches fetched by one behaviour and read by another.
+struct AdvertState {
+    Text popUnderSwitch;   // ads/btkg.html, fetched at start-up in server-name mode
+    Text exitPopupSwitch;  // ads/ttkg.html, fetched by the quit procedure
+};
+
+// Texts shared by the handlers of all windows for the whole run, grouped by
+// the feature that sets them. Created empty.
+struct RunState {
+    StartupState startup;
+    MainBrowserState mainBrowser;
+    AdvertState adverts;
 };
 
 }  // namespace quillo

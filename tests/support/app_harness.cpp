@@ -87,7 +87,7 @@ ui::WindowModel& AppHarness::windows() {
     return parts_->windows;
 }
 ui::Window& AppHarness::main() {
-    return *parts_->windows.find(ui::WindowModel::kMainWindow);
+    return *parts_->windows.find(ui::kMainWindow);
 }
 bool AppHarness::isOpen(std::string_view window) const {
     return parts_->windows.isOpen(window);
@@ -115,7 +115,7 @@ void AppHarness::documentComplete(std::string_view window, std::string_view brow
     parts_->backend.documentComplete(window, browser);
 }
 void AppHarness::trayAction(int code) {
-    parts_->backend.trayAction(ui::WindowModel::kMainWindow, code);
+    parts_->backend.trayAction(ui::kMainWindow, code);
 }
 void AppHarness::advance(int milliseconds) {
     parts_->backend.advance(milliseconds);

@@ -15,7 +15,7 @@ namespace quillo::qt {
 QPixmap pixmapOf(const ui::Picture& picture);
 
 // A picture box: shows its picture stretched over its rectangle. A title bar
-// (the frame's `toppic`) also moves its window when dragged with the left
+// (its definition says it drags the window) also moves its window when dragged with the left
 // button: through the window manager where there is one, by hand otherwise.
 // Presses on other picture boxes go on to their parent.
 class PictureBox final : public QWidget {

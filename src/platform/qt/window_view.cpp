@@ -20,7 +20,6 @@
 namespace quillo::qt {
 namespace {
 
-constexpr std::string_view kTitleBar = "toppic";
 constexpr int kDefaultFontHeight = 12;
 // A geometry the window system has not confirmed yet is waited for this
 // long; later reports count as moves of the user or the window manager.
@@ -134,7 +133,7 @@ QWidget* WindowView::createWidget(const ui::Control& control, QWidget* parent) {
     QWidget* widget = nullptr;
     switch (control.kind()) {
         case ui::ControlKind::PictureBox:
-            widget = new PictureBox(parent, name == kTitleBar);
+            widget = new PictureBox(parent, control.dragsWindow());
             break;
         case ui::ControlKind::ImageButton: {
             auto* button = new ImageButton(parent);

@@ -1,3 +1,5 @@
+#include "ui/definitions/app_window.hpp"
+
 #include "ui/definitions/common_controls.hpp"
 #include "ui/definitions/popup_menus.hpp"
 #include "ui/definitions/skinned_frame.hpp"
@@ -6,9 +8,11 @@
 
 namespace quillo::ui::definitions {
 
+namespace names = app_window;
+
 const WindowDef& appWindow() {
     static const WindowDef definition{
-        .name = kAppWindow,
+        .name = names::kWindow,
         .width = 984,
         .height = 624,
         .title = "APP应用窗口",
@@ -16,29 +20,29 @@ const WindowDef& appWindow() {
             {
                 titleBar(),
                 titleLogo(),
-                titleLabel("APP应用名称", 127, "APP应用窗口"),
-                textAdvertLabel("文字广告4", 360),
+                titleLabel(names::kTitleLabel, 127, "APP应用窗口"),
+                textAdvertLabel(names::kTextAdvert, 360),
                 optionsButton(855, false),
-                captionButton("最小化按钮", 898),
-                captionButton("最大化按钮", 925),
-                captionButton("关闭按钮", 951),
+                captionButton(names::kMinimizeButton, 898),
+                captionButton(names::kMaximizeButton, 925),
+                captionButton(names::kCloseButton, 951),
                 hiddenPushButton(kTitleBar),
                 leftEdge(623),
                 rightEdge(984, 623),
-                bottomEdge("footpic", 624),
+                bottomEdge(names::kBottomEdge, 624),
                 {.kind = ControlKind::Browser,
-                 .name = "WebBrowser1",
+                 .name = names::kBrowser,
                  .geometry = {0, 28, 984, 596}},
                 {.kind = ControlKind::HypertextView,
-                 .name = "超文本浏览框1",
+                 .name = names::kLoadingView,
                  .geometry = {432, 88, 128, 96},
                  .address = "about:blank"},
             },
         .menus =
             {
-                browserContextMenu("jt", kSimplifiedCaptions),
-                browserContextMenu("ft", kTraditionalCaptions),
-                browserContextMenu("yy", kEnglishCaptions),
+                browserContextMenu(names::kSimplifiedMenu, kSimplifiedCaptions),
+                browserContextMenu(names::kTraditionalMenu, kTraditionalCaptions),
+                browserContextMenu(names::kEnglishMenu, kEnglishCaptions),
             },
         .menuSkin = standardMenuSkin(),
     };

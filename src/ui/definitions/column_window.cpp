@@ -1,3 +1,5 @@
+#include "ui/definitions/column_window.hpp"
+
 #include "ui/definitions/common_controls.hpp"
 #include "ui/definitions/palette.hpp"
 #include "ui/definitions/popup_menus.hpp"
@@ -7,9 +9,11 @@
 
 namespace quillo::ui::definitions {
 
+namespace names = column_window;
+
 const WindowDef& columnWindow() {
     static const WindowDef definition{
-        .name = kColumnWindow,
+        .name = names::kWindow,
         .width = 984,
         .height = 624,
         .background = kBlack,
@@ -17,40 +21,44 @@ const WindowDef& columnWindow() {
             {
                 titleBar(),
                 titleLogo(),
-                titleLabel("APP应用名称", 199, "APP应用"),
-                textAdvertLabel("文字广告3", 360),
+                titleLabel(names::kTitleLabel, 199, "APP应用"),
+                textAdvertLabel(names::kTextAdvert, 360),
                 optionsButton(855, false),
-                captionButton("最小化按钮", 898),
-                captionButton("最大化按钮", 925),
-                captionButton("关闭按钮", 951),
+                captionButton(names::kMinimizeButton, 898),
+                captionButton(names::kMaximizeButton, 925),
+                captionButton(names::kCloseButton, 951),
                 hiddenPushButton(kTitleBar),
                 leftEdge(623),
                 rightEdge(984, 623),
-                bottomEdge("footpic", 624),
+                bottomEdge(names::kBottomEdge, 624),
                 // The set-up lays the browsers and the loading view out; their
                 // stored places matter only until then.
-                {.kind = ControlKind::Browser, .name = "WebBrowser1", .geometry = {2, 28, 72, 76}},
                 {.kind = ControlKind::Browser,
-                 .name = "WebBrowser应用专用",
+                 .name = names::kColumnBrowser,
+                 .geometry = {2, 28, 72, 76}},
+                {.kind = ControlKind::Browser,
+                 .name = names::kAppBrowser,
                  .geometry = {200, 96, 72, 76}},
                 {.kind = ControlKind::HypertextView,
-                 .name = "超文本浏览框1",
+                 .name = names::kLoadingView,
                  .geometry = {432, 88, 128, 96},
                  .address = "about:blank"},
                 {.kind = ControlKind::StatusBar,
-                 .name = "状态条1",
+                 .name = names::kStatusBar,
                  .geometry = {0, 604, 984, 20},
                  .visible = false},
             },
         .menus =
             {
-                browserContextMenu("简体菜单", kSimplifiedCaptions),
-                browserContextMenu("繁体菜单", kTraditionalCaptions),
-                browserContextMenu("英语菜单", kEnglishCaptions),
-                // The dedicated menus act on `WebBrowser应用专用`.
-                browserContextMenu("简体专用菜单", kSimplifiedCaptions, kAppBrowserActions),
-                browserContextMenu("繁体专用菜单", kTraditionalCaptions, kAppBrowserActions),
-                browserContextMenu("英语专用菜单", kEnglishCaptions, kAppBrowserActions),
+                browserContextMenu(names::kSimplifiedMenu, kSimplifiedCaptions),
+                browserContextMenu(names::kTraditionalMenu, kTraditionalCaptions),
+                browserContextMenu(names::kEnglishMenu, kEnglishCaptions),
+                // The dedicated menus act on the application browser.
+                browserContextMenu(names::kSimplifiedAppMenu, kSimplifiedCaptions,
+                                   kAppBrowserActions),
+                browserContextMenu(names::kTraditionalAppMenu, kTraditionalCaptions,
+                                   kAppBrowserActions),
+                browserContextMenu(names::kEnglishAppMenu, kEnglishCaptions, kAppBrowserActions),
             },
         .menuSkin = standardMenuSkin(),
     };

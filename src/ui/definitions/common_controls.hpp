@@ -13,10 +13,11 @@ inline ControlDef timer(std::string_view name, int interval) {
     return {.kind = ControlKind::Timer, .name = name, .visible = false, .interval = interval};
 }
 
-// The hidden design-time push button `按钮1` of the browser windows.
+// The hidden design-time push button of the browser windows.
+inline constexpr std::string_view kHiddenPushButton = "按钮1";
 inline ControlDef hiddenPushButton(std::string_view parent) {
     return {.kind = ControlKind::PushButton,
-            .name = "按钮1",
+            .name = kHiddenPushButton,
             .parent = parent,
             .geometry = {760, 8, 32, 16},
             .visible = false};

@@ -1,3 +1,5 @@
+#include "ui/definitions/corner_popup_window.hpp"
+
 #include "ui/definitions/common_controls.hpp"
 #include "ui/definitions/palette.hpp"
 #include "ui/definitions/window_names.hpp"
@@ -5,11 +7,13 @@
 
 namespace quillo::ui::definitions {
 
+namespace names = corner_popup_window;
+
 // Created hidden; its timers decide when it shows and when it goes. The view
 // overlaps the window by two pixels on every side to hide its own border.
 const WindowDef& cornerPopupWindow() {
     static const WindowDef definition{
-        .name = kCornerPopupWindow,
+        .name = names::kWindow,
         .width = 296,
         .height = 246,
         .title = "广告组件",
@@ -19,14 +23,14 @@ const WindowDef& cornerPopupWindow() {
         .controls =
             {
                 {.kind = ControlKind::HypertextView,
-                 .name = "超文本浏览框1",
+                 .name = names::kView,
                  .geometry = {-2, -2, 300, 250}},
                 {.kind = ControlKind::ImageButton,
-                 .name = "图形按钮1",
+                 .name = names::kCloseButton,
                  .geometry = {248, 0, 51, 21},
                  .cursor = Cursor::Hand},
-                timer("时钟1", 1000),   // show countdown
-                timer("时钟2", 20000),  // lifetime
+                timer(names::kShowTimer, 1000),
+                timer(names::kLifetimeTimer, 20000),
             },
     };
     return definition;

@@ -20,16 +20,16 @@ std::vector<ControlDef> dialogControls(DialogTabCursors tabs,
     constexpr int w = kDialogWidth;
     constexpr int h = kDialogHeight;
     std::vector<ControlDef> controls{
-        edgeLine("图片框1", {0, 0, 2, h}),
-        edgeLine("图片框2", {w - 2, 0, 2, h}),
-        edgeLine("图片框3", {0, h - 2, w, 2}),
-        edgeLine("图片框4", {0, 0, w, 2}),
-        imageButton("关闭按钮", {520, 8, 26, 20}, Cursor::Hand),
-        imageButton("选项按钮", {10, 36, 102, 36}, tabs.options),
-        imageButton("关于按钮", {10, 73, 102, 36}, tabs.about),
-        imageButton("图形按钮1", {186, 300, 81, 27}, Cursor::Hand),  // confirm
-        imageButton("图形按钮2", {291, 300, 81, 27}, Cursor::Hand),  // cancel
-        imageButton("图形按钮3", {398, 300, 81, 27}, Cursor::Hand),  // apply
+        edgeLine(options_dialog::kLeftEdge, {0, 0, 2, h}),
+        edgeLine(options_dialog::kRightEdge, {w - 2, 0, 2, h}),
+        edgeLine(options_dialog::kBottomEdge, {0, h - 2, w, 2}),
+        edgeLine(options_dialog::kTopEdge, {0, 0, w, 2}),
+        imageButton(options_dialog::kCloseButton, {520, 8, 26, 20}, Cursor::Hand),
+        imageButton(options_dialog::kOptionsTab, {10, 36, 102, 36}, tabs.options),
+        imageButton(options_dialog::kAboutTab, {10, 73, 102, 36}, tabs.about),
+        imageButton(options_dialog::kConfirmButton, {186, 300, 81, 27}, Cursor::Hand),
+        imageButton(options_dialog::kCancelButton, {291, 300, 81, 27}, Cursor::Hand),
+        imageButton(options_dialog::kApplyButton, {398, 300, 81, 27}, Cursor::Hand),
     };
     controls.insert(controls.end(), page.begin(), page.end());
     return controls;

@@ -1,3 +1,5 @@
+#include "ui/definitions/exit_popup_window.hpp"
+
 #include "ui/definitions/common_controls.hpp"
 #include "ui/definitions/palette.hpp"
 #include "ui/definitions/window_names.hpp"
@@ -5,9 +7,11 @@
 
 namespace quillo::ui::definitions {
 
+namespace names = exit_popup_window;
+
 const WindowDef& exitPopupWindow() {
     static const WindowDef definition{
-        .name = kExitPopupWindow,
+        .name = names::kWindow,
         .width = 332,
         .height = 276,
         .title = "Korvane影音系列退弹广告",
@@ -15,13 +19,13 @@ const WindowDef& exitPopupWindow() {
         .controls =
             {
                 {.kind = ControlKind::HypertextView,
-                 .name = "超文本浏览框1",
+                 .name = names::kView,
                  .geometry = {-2, -2, 336, 280}},
                 {.kind = ControlKind::ImageButton,
-                 .name = "图形按钮1",
+                 .name = names::kCloseButton,
                  .geometry = {281, 0, 51, 21},
                  .cursor = Cursor::Hand},
-                timer("时钟1", 15000),  // lifetime
+                timer(names::kLifetimeTimer, 15000),
             },
     };
     return definition;

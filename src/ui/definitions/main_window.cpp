@@ -1,3 +1,5 @@
+#include "ui/definitions/main_window.hpp"
+
 #include "ui/definitions/common_controls.hpp"
 #include "ui/definitions/menu_actions.hpp"
 #include "ui/definitions/palette.hpp"
@@ -8,6 +10,8 @@
 
 namespace quillo::ui::definitions {
 namespace {
+
+namespace names = main_window;
 
 // Column labels 1 to 4 sit at top 8, 60 x 16, in the title bar.
 ControlDef columnLabel(std::string_view name, int left, std::string_view text, Color color,
@@ -28,7 +32,7 @@ ControlDef hiddenLabel(std::string_view name) {
 std::vector<MenuDef> mainMenus() {
     namespace act = menu_action;
     return {
-        {.name = "选项按钮菜单",
+        {.name = names::kSimplifiedOptionsMenu,
          .items =
              {
                  {.caption = "窗口设置", .submenuHead = true, .icon = 0},
@@ -44,7 +48,7 @@ std::vector<MenuDef> mainMenus() {
                  {.caption = "-"},
                  {.caption = "退出", .icon = 1, .action = act::kQuit},
              }},
-        {.name = "繁体菜单",
+        {.name = names::kTraditionalOptionsMenu,
          .items =
              {
                  {.caption = "軟件設置", .icon = 0, .action = act::kOpenSettings},
@@ -56,7 +60,7 @@ std::vector<MenuDef> mainMenus() {
                  {.caption = "-"},
                  {.caption = "退出", .icon = 1, .action = act::kQuit},
              }},
-        {.name = "英文菜单",
+        {.name = names::kEnglishOptionsMenu,
          .items =
              {
                  {.caption = "Settings", .icon = 0, .action = act::kOpenSettings},
@@ -69,9 +73,9 @@ std::vector<MenuDef> mainMenus() {
                  {.caption = "Quit", .icon = 1, .action = act::kQuit},
              }},
         // The main window's reload captions read "从新载入" / "從新載入".
-        browserContextMenu("简体右键", {"返回", "前进", "从新载入", "停止"}),
-        browserContextMenu("繁体右键", {"返回", "前進", "從新載入", "停止"}),
-        browserContextMenu("英语右键", kEnglishCaptions),
+        browserContextMenu(names::kSimplifiedBrowserMenu, {"返回", "前进", "从新载入", "停止"}),
+        browserContextMenu(names::kTraditionalBrowserMenu, {"返回", "前進", "從新載入", "停止"}),
+        browserContextMenu(names::kEnglishBrowserMenu, kEnglishCaptions),
     };
 }
 
@@ -79,52 +83,56 @@ std::vector<MenuDef> mainMenus() {
 
 const WindowDef& mainWindow() {
     static const WindowDef definition{
-        .name = kMainWindow,
+        .name = names::kWindow,
         .width = 984,
         .height = 624,
+        .endsProgram = true,
         .controls =
             {
                 titleBar(),
                 titleLogo(),
-                titleLabel("软件名称标签", 60, "Quillo影音"),
-                columnLabel("栏目1标签", 103, "影视片库", kCurrentColumn, Cursor::Arrow),
-                columnLabel("栏目2标签", 173, "电视直播", kWhite, Cursor::Hand),
-                columnLabel("栏目3标签", 243, "应用中心", kWhite, Cursor::Hand),
-                columnLabel("栏目4标签", 313, "玩玩游戏", kWhite, Cursor::Hand),
+                titleLabel(names::kNameLabel, 60, "Quillo影音"),
+                columnLabel(names::kColumn1Label, 103, "影视片库", kCurrentColumn, Cursor::Arrow),
+                columnLabel(names::kColumn2Label, 173, "电视直播", kWhite, Cursor::Hand),
+                columnLabel(names::kColumn3Label, 243, "应用中心", kWhite, Cursor::Hand),
+                columnLabel(names::kColumn4Label, 313, "玩玩游戏", kWhite, Cursor::Hand),
                 {.kind = ControlKind::TransparentLabel,
-                 .name = "栏目5标签",
+                 .name = names::kColumn5Label,
                  .parent = kTitleBar,
                  .geometry = {383, 4, 60, 24},
                  .cursor = Cursor::Hand,
                  .text = "官方推荐",
                  .textColor = kTitleText},
-                textAdvertLabel("文字广告1", 360),
-                optionsButton(847, true),
-                captionButton("最小化按钮", 892),
-                captionButton("最大化按钮", 922),
-                captionButton("关闭按钮", 950),
+                textAdvertLabel(names::kTextAdvert, 360),
+                optionsButton(kDesignWidth - skinned_frame::kOptionsButtonFromRight, true),
+                captionButton(names::kMinimizeButton,
+                              kDesignWidth - skinned_frame::kMinimizeButtonFromRight),
+                captionButton(names::kMaximizeButton,
+                              kDesignWidth - skinned_frame::kMaximizeButtonFromRight),
+                captionButton(names::kCloseButton,
+                              kDesignWidth - skinned_frame::kCloseButtonFromRight),
                 leftEdge(620),
                 rightEdge(984, 620),
-                bottomEdge("图片框1", 624),
+                bottomEdge(names::kBottomEdge, 624),
                 {.kind = ControlKind::Browser,
-                 .name = "WebBrowser1",
+                 .name = names::kSiteBrowser,
                  .geometry = {0, 28, 984, 596}},
                 {.kind = ControlKind::Browser,
-                 .name = "WebBrowser2",
+                 .name = names::kLoadingBrowser,
                  .geometry = {296, 8, 100, 100}},
                 {.kind = ControlKind::StatusBar,
-                 .name = "状态条1",
+                 .name = names::kStatusBar,
                  .geometry = {0, 574, 405, 20},
                  .visible = false},
-                hiddenLabel("标签1"),
-                hiddenLabel("标签2"),
-                hiddenLabel("标签3"),
-                timer("内存时钟", 200),
-                timer("背投时钟", 60000),
+                hiddenLabel(names::kHiddenLabel1),
+                hiddenLabel(names::kHiddenLabel2),
+                hiddenLabel(names::kHiddenLabel3),
+                timer(names::kMemoryTimer, 200),
+                timer(names::kPopUnderTimer, 60000),
                 // Design-time timers without behaviour.
-                timer("时钟1", 60000),
-                timer("systema时钟", 0),
-                timer("systema时钟1", 0),
+                timer(names::kIdleTimer, 60000),
+                timer(names::kSystemTimer, 0),
+                timer(names::kSystemTimer1, 0),
             },
         .menus = mainMenus(),
         .menuSkin = standardMenuSkin(),

@@ -1,3 +1,5 @@
+#include "ui/definitions/player_window.hpp"
+
 #include "ui/definitions/common_controls.hpp"
 #include "ui/definitions/palette.hpp"
 #include "ui/definitions/skinned_frame.hpp"
@@ -6,9 +8,11 @@
 
 namespace quillo::ui::definitions {
 
+namespace names = player_window;
+
 const WindowDef& playerWindow() {
     static const WindowDef definition{
-        .name = kPlayerWindow,
+        .name = names::kWindow,
         .width = 984,
         .height = 624,
         .background = kWhite,
@@ -16,25 +20,27 @@ const WindowDef& playerWindow() {
             {
                 titleBar(),
                 titleLogo(),
-                titleLabel("透明标签1", 199, "Quillo影音播放器"),
-                textAdvertLabel("文字广告2", 344),
+                titleLabel(names::kTitleLabel, 199, "Quillo影音播放器"),
+                textAdvertLabel(names::kTextAdvert, 344),
                 optionsButton(855, false),
-                captionButton("最小化按钮", 898),
+                captionButton(names::kMinimizeButton, 898),
                 // Two maximize buttons in one place, neither bound to anything;
                 // `最大化按钮1` lies on top and receives the skin images.
-                captionButton("最大化按钮", 925, Cursor::Arrow),
-                captionButton("最大化按钮1", 925, Cursor::Arrow),
-                captionButton("关闭按钮", 951),
+                captionButton(names::kMaximizeButton, 925, Cursor::Arrow),
+                captionButton(names::kUpperMaximizeButton, 925, Cursor::Arrow),
+                captionButton(names::kCloseButton, 951),
                 hiddenPushButton(kTitleBar),
                 leftEdge(623),
                 rightEdge(984, 623),
-                bottomEdge("footpic", 624),
-                {.kind = ControlKind::Browser, .name = "WebBrowser10", .geometry = {2, 28, 72, 76}},
+                bottomEdge(names::kBottomEdge, 624),
                 {.kind = ControlKind::Browser,
-                 .name = "WebBrowser2",
+                 .name = names::kPlayBrowser,
+                 .geometry = {2, 28, 72, 76}},
+                {.kind = ControlKind::Browser,
+                 .name = names::kLoadingBrowser,
                  .geometry = {192, 48, 100, 100}},
                 // Stopped once the play page has loaded; nothing is bound to its tick.
-                timer("时钟1", 10000),
+                timer(names::kLoadTimer, 10000),
             },
     };
     return definition;

@@ -1,3 +1,5 @@
+#include "ui/definitions/pop_under_window.hpp"
+
 #include "ui/definitions/popup_menus.hpp"
 #include "ui/definitions/skinned_frame.hpp"
 #include "ui/definitions/window_names.hpp"
@@ -5,11 +7,13 @@
 
 namespace quillo::ui::definitions {
 
+namespace names = pop_under_window;
+
 // 600 x 400; the title bar and bottom edge keep the 984-pixel design width
 // and are clipped by the window.
 const WindowDef& popUnderWindow() {
     static const WindowDef definition{
-        .name = kPopUnderWindow,
+        .name = names::kWindow,
         .width = 600,
         .height = 400,
         .title = "背投广告",
@@ -17,21 +21,22 @@ const WindowDef& popUnderWindow() {
             {
                 titleBar(),
                 titleLogo(),
-                titleLabel("透明标签1", 207, "Quillo影音背投广告"),
-                captionButton("关闭按钮1", 567),
+                titleLabel(names::kTitleLabel, 207, "Quillo影音背投广告"),
+                captionButton(names::kCloseButton, 567),
                 leftEdge(396),
                 rightEdge(600, 396),
-                bottomEdge("footpic", 400),
+                bottomEdge(names::kBottomEdge, 400),
                 {.kind = ControlKind::Browser,
-                 .name = "超文本界面框1",
+                 .name = names::kBrowser,
                  .geometry = {0, 28, 600, 372}},
             },
         .menus =
             {
-                browserContextMenu("中文", kSimplifiedCaptions),
-                browserContextMenu("繁体", kTraditionalCaptions),
+                browserContextMenu(names::kSimplifiedMenu, kSimplifiedCaptions),
+                browserContextMenu(names::kTraditionalMenu, kTraditionalCaptions),
                 // This window's English back item carries a trailing blank.
-                browserContextMenu("英语", {"GoBack ", "GoForward", "Refresh", "Stop"}),
+                browserContextMenu(names::kEnglishMenu,
+                                   {"GoBack ", "GoForward", "Refresh", "Stop"}),
             },
         .menuSkin = standardMenuSkin(),
     };

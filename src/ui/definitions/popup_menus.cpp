@@ -22,7 +22,7 @@ MenuDef browserContextMenu(std::string_view name, const BrowserMenuCaptions& cap
 }
 
 MenuSkinDef standardMenuSkin() {
-    return {.name = "启动窗口超级菜单",
+    return {.name = kMenuSkin,
             .colors = {{
                 {0xF9, 0xF8, 0xF7},
                 {0xD7, 0xD4, 0xCC},

@@ -38,7 +38,10 @@ inline constexpr BrowserMenuActions kAppBrowserActions{
 MenuDef browserContextMenu(std::string_view name, const BrowserMenuCaptions& captions,
                            const BrowserMenuActions& actions = kBrowserActions);
 
-// `启动窗口超级菜单`: ten colours, 12-pixel font of normal weight.
+// The menu skin of every window with pop-up menus.
+inline constexpr std::string_view kMenuSkin = "启动窗口超级菜单";
+
+// Ten colours, 12-pixel font of normal weight.
 MenuSkinDef standardMenuSkin();
 
 }  // namespace quillo::ui::definitions

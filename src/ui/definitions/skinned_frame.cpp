@@ -5,21 +5,24 @@
 namespace quillo::ui::definitions {
 namespace {
 
-constexpr int kTitleBarHeight = 30;
-constexpr int kEdge = 2;
-constexpr int kCaptionTop = 4;
+using skinned_frame::kCaptionButtonSize;
+using skinned_frame::kCaptionTop;
+using skinned_frame::kOptionsButtonSize;
+using skinned_frame::kTitleBarHeight;
+constexpr int kEdge = skinned_frame::kEdgeWidth;
 
 }  // namespace
 
 ControlDef titleBar() {
     return {.kind = ControlKind::PictureBox,
             .name = kTitleBar,
-            .geometry = {0, 0, kDesignWidth, kTitleBarHeight}};
+            .geometry = {0, 0, kDesignWidth, kTitleBarHeight},
+            .dragsWindow = true};
 }
 
 ControlDef titleLogo() {
     return {.kind = ControlKind::PictureBox,
-            .name = "图片框2",
+            .name = skinned_frame::kLogo,
             .parent = kTitleBar,
             .geometry = {6, 3, 22, 26}};
 }
@@ -48,27 +51,28 @@ ControlDef captionButton(std::string_view name, int left, Cursor cursor) {
     return {.kind = ControlKind::ImageButton,
             .name = name,
             .parent = kTitleBar,
-            .geometry = {left, kCaptionTop, 26, 20},
+            .geometry = {left, kCaptionTop, kCaptionButtonSize.width, kCaptionButtonSize.height},
             .cursor = cursor};
 }
 
 ControlDef optionsButton(int left, bool visible) {
     return {.kind = ControlKind::ImageButton,
-            .name = "选项按钮",
+            .name = skinned_frame::kOptionsButton,
             .parent = kTitleBar,
-            .geometry = {left, kCaptionTop, 44, 26},
+            .geometry = {left, kCaptionTop, kOptionsButtonSize.width, kOptionsButtonSize.height},
             .visible = visible,
             .cursor = Cursor::Hand};
 }
 
 ControlDef leftEdge(int height) {
-    return {
-        .kind = ControlKind::PictureBox, .name = "leftpic", .geometry = {0, kEdge, kEdge, height}};
+    return {.kind = ControlKind::PictureBox,
+            .name = skinned_frame::kLeftEdge,
+            .geometry = {0, kEdge, kEdge, height}};
 }
 
 ControlDef rightEdge(int windowWidth, int height) {
     return {.kind = ControlKind::PictureBox,
-            .name = "rightpic",
+            .name = skinned_frame::kRightEdge,
             .geometry = {windowWidth - kEdge, kEdge, kEdge, height}};
 }
 

@@ -4,17 +4,49 @@
 
 #include "ui/model/window_definition.hpp"
 
-// Pieces of the skinned frame shared by MainWindow, PlayerWindow,
-// ColumnWindow, AppWindow and PopUnderWindow: a 30-pixel title bar picture
-// that contains the logo, the title label, the text advertisement and the
-// caption buttons, plus 2-pixel edge lines. Every window's set-up fills these
-// pictures from the skin folder; the definitions carry only their places.
+// The skinned frame shared by MainWindow, PlayerWindow, ColumnWindow,
+// AppWindow and PopUnderWindow: a 30-pixel title bar picture that contains
+// the logo, the title label, the text advertisement and the caption buttons,
+// plus 2-pixel edge lines. Every window's set-up fills these pictures from the
+// skin folder; the definitions carry only their places.
+namespace quillo::ui::skinned_frame {
+
+// Stored names that every skinned window shares.
+inline constexpr std::string_view kTitleBar = "toppic";
+inline constexpr std::string_view kLogo = "图片框2";
+inline constexpr std::string_view kOptionsButton = "选项按钮";
+inline constexpr std::string_view kMinimizeButton = "最小化按钮";
+inline constexpr std::string_view kMaximizeButton = "最大化按钮";
+inline constexpr std::string_view kCloseButton = "关闭按钮";
+inline constexpr std::string_view kLeftEdge = "leftpic";
+inline constexpr std::string_view kRightEdge = "rightpic";
+
+// The frame as designed: 984 x 624. The title bar and the bottom edge keep
+// the design width even in narrower windows, which clip them.
+inline constexpr int kDesignWidth = 984;
+inline constexpr int kDesignHeight = 624;
+inline constexpr int kTitleBarHeight = 30;
+inline constexpr int kEdgeWidth = 2;
+// The content (browsers) starts here, under the title bar's lower edge.
+inline constexpr int kContentTop = 28;
+// Top of the caption buttons and labels in the title bar.
+inline constexpr int kCaptionTop = 4;
+inline constexpr Size kOptionsButtonSize{44, 26};
+inline constexpr Size kCaptionButtonSize{26, 20};
+// The main window's buttons, as distances of their left edges from the
+// frame's right edge; the maximize toggle lays every skinned window's buttons
+// out this way.
+inline constexpr int kOptionsButtonFromRight = 137;
+inline constexpr int kMinimizeButtonFromRight = 92;
+inline constexpr int kMaximizeButtonFromRight = 62;
+inline constexpr int kCloseButtonFromRight = 34;
+
+}  // namespace quillo::ui::skinned_frame
+
 namespace quillo::ui::definitions {
 
-inline constexpr std::string_view kTitleBar = "toppic";
-// Width of the frame as designed; the title bar and the bottom edge keep it
-// even in narrower windows, which clip them.
-inline constexpr int kDesignWidth = 984;
+using skinned_frame::kDesignWidth;
+using skinned_frame::kTitleBar;
 
 ControlDef titleBar();   // `toppic` at 0, 0, 984 x 30
 ControlDef titleLogo();  // `图片框2` at 6, 3, 22 x 26 in the title bar

@@ -3,7 +3,8 @@
 #include <string_view>
 
 #include "app/app.hpp"
-#include "ui/definitions/window_names.hpp"
+#include "ui/definitions/about_window.hpp"
+#include "ui/definitions/settings_window.hpp"
 
 namespace quillo {
 namespace {
@@ -17,12 +18,14 @@ void closeOn(App& app, std::string_view window, std::string_view button) {
 
 void bindDialogCloseButtons(App& app) {
     // About: confirm, cancel and close all just close it; nothing is saved.
-    closeOn(app, ui::kAboutWindow, "图形按钮1");
-    closeOn(app, ui::kAboutWindow, "图形按钮2");
-    closeOn(app, ui::kAboutWindow, "关闭按钮");
+    namespace about = ui::about_window;
+    namespace settings = ui::settings_window;
+    closeOn(app, about::kWindow, about::kConfirmButton);
+    closeOn(app, about::kWindow, about::kCancelButton);
+    closeOn(app, about::kWindow, about::kCloseButton);
     // Settings: cancel and close leave every setting as it was.
-    closeOn(app, ui::kSettingsWindow, "图形按钮2");
-    closeOn(app, ui::kSettingsWindow, "关闭按钮");
+    closeOn(app, settings::kWindow, settings::kCancelButton);
+    closeOn(app, settings::kWindow, settings::kCloseButton);
 }
 
 }  // namespace quillo

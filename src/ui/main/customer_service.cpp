@@ -12,7 +12,7 @@ Text customerServiceAddress(const Text& number, const Text& displayName) {
 
 void contactCustomerService(App& app) {
     Text number = app.content().fetchPage(pages::kCustomerServiceNumber);
-    Text address = customerServiceAddress(number, app.state().displayName);
+    Text address = customerServiceAddress(number, app.state().startup.displayName);
     // A number page with line breaks or other control bytes is not passed on.
     if (isChatAddress(address)) {
         app.platform().openAddress(address);

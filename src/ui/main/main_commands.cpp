@@ -4,17 +4,18 @@
 #include <string_view>
 
 #include "app/app.hpp"
-#include "app/update_check.hpp"
 #include "i18n/language.hpp"
+#include "ui/definitions/main_window.hpp"
 #include "ui/definitions/menu_actions.hpp"
-#include "ui/definitions/window_names.hpp"
 #include "ui/main/customer_service.hpp"
 #include "ui/main/quit_procedure.hpp"
+#include "ui/main/update_check.hpp"
 
 namespace quillo {
 namespace {
 
-constexpr std::string_view kMain = ui::kMainWindow;
+namespace names = ui::main_window;
+constexpr std::string_view kMain = names::kWindow;
 
 // The language is read afresh at every opening, so a change made in the
 // settings window shows in the next menu.
@@ -23,11 +24,13 @@ Language currentLanguage(App& app) {
 }
 
 std::string_view optionsMenu(Language language) {
-    return pickByLanguage<std::string_view>(language, "选项按钮菜单", "繁体菜单", "英文菜单");
+    return pickByLanguage(language, names::kSimplifiedOptionsMenu, names::kTraditionalOptionsMenu,
+                          names::kEnglishOptionsMenu);
 }
 
 std::string_view browserMenu(Language language) {
-    return pickByLanguage<std::string_view>(language, "简体右键", "繁体右键", "英语右键");
+    return pickByLanguage(language, names::kSimplifiedBrowserMenu, names::kTraditionalBrowserMenu,
+                          names::kEnglishBrowserMenu);
 }
 
 ui::Window& mainWindow(App& app) {
@@ -59,9 +62,7 @@ void onTrayAction(App& app, int code) {
 }
 
 void onCloseButton(App& app) {
-    RunState& state = app.state();
-    state.trayMode = app.config().readConfig("Tray");
-    if (state.trayMode == "1") {
+    if (app.config().readConfig("Tray") == "1") {
         ui::Window& window = mainWindow(app);
         window.hide();
         window.setTrayIcon(app.programDirectory() / "Icon" / "TrayLOGO.ico",
@@ -80,12 +81,13 @@ void bindMainCommands(App& app) {
     using ui::EventArgs;
     using ui::EventKind;
 
-    windows.bind(kMain, "选项按钮", EventKind::Clicked,
+    windows.bind(kMain, names::kOptionsButton, EventKind::Clicked,
                  [&app](EventArgs&) { onOptionsButton(app); });
     windows.bind(kMain, "", EventKind::TrayAction,
                  [&app](EventArgs& args) { onTrayAction(app, args.code); });
-    windows.bind(kMain, "关闭按钮", EventKind::Clicked, [&app](EventArgs&) { onCloseButton(app); });
-    windows.bind(kMain, "WebBrowser1", EventKind::RightButtonDown, [&app](EventArgs&) {
+    windows.bind(kMain, names::kCloseButton, EventKind::Clicked,
+                 [&app](EventArgs&) { onCloseButton(app); });
+    windows.bind(kMain, names::kSiteBrowser, EventKind::RightButtonDown, [&app](EventArgs&) {
         Language language = currentLanguage(app);
         if (language != Language::None) {
             mainWindow(app).popupMenu(browserMenu(language));
@@ -103,7 +105,7 @@ void bindMainCommands(App& app) {
     windows.bindMenuAction(kMain, ui::menu_action::kQuit, [&app] { quitProcedure(app); });
 
     auto onBrowser = [&app](void (ui::Control::*command)()) {
-        return [&app, command] { (mainWindow(app).control("WebBrowser1").*command)(); };
+        return [&app, command] { (mainWindow(app).control(names::kSiteBrowser).*command)(); };
     };
     windows.bindMenuAction(kMain, ui::menu_action::kGoBack, onBrowser(&ui::Control::goBack));
     windows.bindMenuAction(kMain, ui::menu_action::kGoForward, onBrowser(&ui::Control::goForward));

@@ -1,18 +1,18 @@
 #pragma once
 
+#include "ui/frame/skinned_frame.hpp"
+
 namespace quillo {
 
 class App;
-namespace ui {
-class Window;
-}
 
-// Reads the main window's skin pictures from the skin folder, in order. A
-// missing file leaves its picture empty.
-void loadMainWindowSkin(App& app, ui::Window& window);
+// The main window's skinned frame: its skin (the logo is read again last),
+// minimize, and the maximize toggle on key `Maximize` with no restore offset,
+// resizing the site and loading browsers.
+const SkinnedFrame& mainFrame();
 
-// Minimize, maximize / restore, the loading-page swap, the status text and
-// the memory timer of the main window.
+// The frame's buttons, the status text and the memory timer of the main
+// window.
 void bindMainFrame(App& app);
 
 }  // namespace quillo

@@ -4,34 +4,35 @@
 #include "content/pages.hpp"
 #include "content/switch_page.hpp"
 #include "i18n/language.hpp"
+#include "ui/definitions/main_window.hpp"
 #include "ui/definitions/window_names.hpp"
 
 namespace quillo {
 
 void quitProcedure(App& app) {
-    RunState& state = app.state();
     ui::WindowModel& windows = app.windows();
-    constexpr std::string_view kMain = ui::kMainWindow;
+    constexpr std::string_view kMain = ui::main_window::kWindow;
 
-    if (isOn(state.startupSwitch)) {
+    if (isOn(app.state().startup.startupSwitch)) {
         windows.destroy(kMain);
         return;
     }
 
     ContentClient& content = app.content();
-    state.exitPopupSwitch = content.fetchPage(pages::kExitPopupSwitch);
-    state.languageForceSwitch = content.fetchPage(pages::kLanguageForceSwitch);
-    state.forcedLanguage = content.fetchPage(pages::kForcedLanguage);
+    Text& exitPopupSwitch = app.state().adverts.exitPopupSwitch;
+    exitPopupSwitch = content.fetchPage(pages::kExitPopupSwitch);
+    const Text languageForceSwitch = content.fetchPage(pages::kLanguageForceSwitch);
+    const Text forcedLanguage = content.fetchPage(pages::kForcedLanguage);
 
     // Only a real language code is stored: an empty body from a failed fetch
     // or a stray page would leave every later start without a language.
-    if (isOn(state.languageForceSwitch) && languageByText(state.forcedLanguage) != Language::None) {
-        app.config().writeConfig("Language", state.forcedLanguage);
+    if (isOn(languageForceSwitch) && languageByText(forcedLanguage) != Language::None) {
+        app.config().writeConfig("Language", forcedLanguage);
     }
 
     // A user who picks Quit is never ignored: the program ends unless the
     // exit pop-up is asked for, and the pop-up ends it in turn.
-    if (isOn(state.exitPopupSwitch)) {
+    if (isOn(exitPopupSwitch)) {
         windows.find(kMain)->hide();
         windows.load(ui::kExitPopupWindow);
         return;

@@ -34,6 +34,7 @@ Control::Control(Window& window, const ControlDef& definition)
       kind_(definition.kind),
       parent_(definition.parent),
       cursor_(definition.cursor),
+      dragsWindow_(definition.dragsWindow),
       geometry_(definition.geometry),
       visible_(definition.visible),
       text_(gbk(definition.text)),

@@ -42,6 +42,8 @@ public:
     ControlKind kind() const { return kind_; }
     const std::string& parentName() const { return parent_; }
     Cursor cursor() const { return cursor_; }
+    // Dragging it with the left button moves the window (a title bar).
+    bool dragsWindow() const { return dragsWindow_; }
     Window& window() const { return window_; }
 
     Rect geometry() const { return geometry_; }
@@ -112,6 +114,7 @@ private:
     ControlKind kind_;
     std::string parent_;
     Cursor cursor_;
+    bool dragsWindow_;
     Rect geometry_;
     bool visible_;
     Text text_;

@@ -19,4 +19,54 @@ bool isUserInput(EventKind kind) {
     return false;
 }
 
+bool controlRaises(ControlKind kind, EventKind event) {
+    switch (kind) {
+        case ControlKind::ImageButton:
+        case ControlKind::CheckBox:
+        case ControlKind::PushButton:
+            return event == EventKind::Clicked;
+        case ControlKind::TransparentLabel:
+            return event == EventKind::LeftButtonDown;
+        case ControlKind::Timer:
+            return event == EventKind::Tick;
+        case ControlKind::Browser:
+            return event == EventKind::RightButtonDown || event == EventKind::StatusTextChange ||
+                   event == EventKind::NewWindow2 || event == EventKind::DocumentComplete;
+        case ControlKind::PictureBox:
+        case ControlKind::PlainLabel:
+        case ControlKind::StatusBar:
+        case ControlKind::HypertextView:
+            return false;
+    }
+    return false;
+}
+
+bool windowRaises(EventKind event) {
+    return event == EventKind::Created || event == EventKind::TrayAction;
+}
+
+std::string_view eventName(EventKind kind) {
+    switch (kind) {
+        case EventKind::Created:
+            return "Created";
+        case EventKind::Clicked:
+            return "Clicked";
+        case EventKind::LeftButtonDown:
+            return "LeftButtonDown";
+        case EventKind::RightButtonDown:
+            return "RightButtonDown";
+        case EventKind::Tick:
+            return "Tick";
+        case EventKind::TrayAction:
+            return "TrayAction";
+        case EventKind::StatusTextChange:
+            return "StatusTextChange";
+        case EventKind::NewWindow2:
+            return "NewWindow2";
+        case EventKind::DocumentComplete:
+            return "DocumentComplete";
+    }
+    return "?";
+}
+
 }  // namespace quillo::ui

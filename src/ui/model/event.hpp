@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <string_view>
 
 #include "core/text.hpp"
 #include "ui/model/geometry.hpp"
+#include "ui/model/window_definition.hpp"
 
 namespace quillo::ui {
 
@@ -22,6 +24,14 @@ enum class EventKind {
 // Whether an event stands for user input, which a modal window withholds
 // from the windows beneath it.
 bool isUserInput(EventKind kind);
+
+// Whether a control of `kind` ever raises `event`. The window itself
+// (control "") raises Created and TrayAction; see windowRaises().
+bool controlRaises(ControlKind kind, EventKind event);
+bool windowRaises(EventKind event);
+
+// The event's name as code writes it, for messages.
+std::string_view eventName(EventKind kind);
 
 struct EventArgs {
     Point position;       // pointer position for button presses

@@ -11,4 +11,13 @@ void failUnknown(std::string_view what, std::string_view name) {
     std::abort();
 }
 
+void failBinding(std::string_view window, std::string_view control, std::string_view event,
+                 std::string_view reason) {
+    std::fprintf(stderr, "quillo: cannot bind window \"%.*s\" control \"%.*s\" event %.*s: %.*s\n",
+                 static_cast<int>(window.size()), window.data(), static_cast<int>(control.size()),
+                 control.data(), static_cast<int>(event.size()), event.data(),
+                 static_cast<int>(reason.size()), reason.data());
+    std::abort();
+}
+
 }  // namespace quillo::ui

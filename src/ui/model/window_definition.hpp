@@ -12,7 +12,7 @@
 namespace quillo::ui {
 
 enum class ControlKind {
-    PictureBox,        // shows an image; `toppic` also contains other controls
+    PictureBox,        // shows an image; a title bar also contains other controls
     ImageButton,       // drawn from normal / hover / pressed images
     TransparentLabel,  // text without background
     PlainLabel,        // hidden design-time labels without behaviour
@@ -39,6 +39,7 @@ struct ControlDef {
     int interval = 0;            // timers, milliseconds
     std::string_view address{};  // start address of browsers and views
     bool checked = false;        // check boxes
+    bool dragsWindow = false;    // pressing and dragging it moves the window (title bars)
 };
 
 // One item of a pop-up menu. The menu's root item is not listed: its caption
@@ -74,6 +75,8 @@ struct WindowDef {
     std::optional<Color> background{};  // none: the default window colour
     bool visible = true;
     bool ownIcon = false;
+    // Destroying this window destroys every other window and ends the program.
+    bool endsProgram = false;
     std::vector<ControlDef> controls{};  // in stacking order, first at the bottom
     std::vector<MenuDef> menus{};
     std::optional<MenuSkinDef> menuSkin{};

@@ -28,14 +28,58 @@ WindowModel::WindowModel(Backend& backend, DefinitionLookup definitions)
 
 WindowModel::~WindowModel() = default;
 
+namespace {
+
+bool namesAction(const WindowDef& definition, std::string_view action) {
+    return std::ranges::any_of(definition.menus, [action](const MenuDef& menu) {
+        return std::ranges::any_of(
+            menu.items, [action](const MenuItemDef& item) { return item.action == action; });
+    });
+}
+
+}  // namespace
+
 void WindowModel::bind(std::string_view window, std::string_view control, EventKind event,
                        Handler handler) {
-    handlers_[{std::string(window), std::string(control), event}] = std::move(handler);
+    const std::string_view eventText = eventName(event);
+    const WindowDef* definition = definitions_ ? definitions_(window) : nullptr;
+    if (definition == nullptr) {
+        failBinding(window, control, eventText, "no such window");
+    }
+    if (control.empty()) {
+        if (!windowRaises(event)) {
+            failBinding(window, control, eventText, "a window never raises this event");
+        }
+    } else {
+        const ControlDef* controlDef = definition->findControl(control);
+        if (controlDef == nullptr) {
+            failBinding(window, control, eventText, "the window has no such control");
+        }
+        if (!controlRaises(controlDef->kind, event)) {
+            failBinding(window, control, eventText, "the control's kind never raises this event");
+        }
+    }
+    auto [it, added] = handlers_.try_emplace({std::string(window), std::string(control), event},
+                                             std::move(handler));
+    if (!added) {
+        failBinding(window, control, eventText, "already bound");
+    }
 }
 
 void WindowModel::bindMenuAction(std::string_view window, std::string_view action,
                                  std::function<void()> handler) {
-    menuActions_[{std::string(window), std::string(action)}] = std::move(handler);
+    const WindowDef* definition = definitions_ ? definitions_(window) : nullptr;
+    if (definition == nullptr) {
+        failBinding(window, "", action, "no such window");
+    }
+    if (!namesAction(*definition, action)) {
+        failBinding(window, "", action, "no menu item of the window names this action");
+    }
+    auto [it, added] =
+        menuActions_.try_emplace({std::string(window), std::string(action)}, std::move(handler));
+    if (!added) {
+        failBinding(window, "", action, "already bound");
+    }
 }
 
 const WindowDef& WindowModel::definitionOf(std::string_view name) const {
@@ -77,7 +121,7 @@ void WindowModel::destroy(std::string_view name) {
     if (it == open_.end()) {
         return;
     }
-    if (name != kMainWindow) {
+    if (!(*it)->definition().endsProgram) {
         std::unique_ptr<Window> window = std::move(*it);
         open_.erase(it);
         destroyWindow(std::move(window));
@@ -87,7 +131,7 @@ void WindowModel::destroy(std::string_view name) {
     // add windows here, but take them one at a time all the same.
     while (true) {
         auto other = std::find_if(open_.rbegin(), open_.rend(),
-                                  [](const auto& w) { return w->name() != kMainWindow; });
+                                  [name](const auto& w) { return w->name() != name; });
         if (other == open_.rend()) {
             break;
         }
@@ -95,9 +139,9 @@ void WindowModel::destroy(std::string_view name) {
         open_.erase(std::next(other).base());
         destroyWindow(std::move(window));
     }
-    auto mainIt = std::find_if(open_.begin(), open_.end(), [](const std::unique_ptr<Window>& w) {
-        return w->name() == kMainWindow;
-    });
+    auto mainIt =
+        std::find_if(open_.begin(), open_.end(),
+                     [name](const std::unique_ptr<Window>& w) { return w->name() == name; });
     if (mainIt != open_.end()) {
         std::unique_ptr<Window> mainWindow = std::move(*mainIt);
         open_.erase(mainIt);

@@ -35,16 +35,20 @@ using DefinitionLookup = std::function<const WindowDef*(std::string_view name)>;
 // the dispatch destroyed until it starts the next one.
 class WindowModel {
 public:
-    static constexpr std::string_view kMainWindow = "MainWindow";
-
     WindowModel(Backend& backend, DefinitionLookup definitions);
     ~WindowModel();
     WindowModel(const WindowModel&) = delete;
     WindowModel& operator=(const WindowModel&) = delete;
 
     // Handlers: control "" stands for the window itself (Created, TrayAction).
+    // Binding is checked against the definitions: a window or control they do
+    // not have, an event the control's kind never raises, or a second handler
+    // for the same key ends the program at once with a message naming the
+    // window, control and event.
     void bind(std::string_view window, std::string_view control, EventKind event, Handler handler);
-    // Menu items name their bound behaviour in the definitions.
+    // Menu items name their bound behaviour in the definitions. An action that
+    // no menu item of the window names, or a second handler for it, ends the
+    // program at once.
     void bindMenuAction(std::string_view window, std::string_view action,
                         std::function<void()> handler);
 
@@ -55,16 +59,17 @@ public:
     // returns a destroyed window (inert, never shown) built from the
     // definition.
     Window& load(std::string_view name, bool modal = false);
-    // Destroying a window that is not open does nothing. Destroying MainWindow
-    // destroys every other open window first (newest first), then MainWindow,
-    // stops the model and asks the backend to quit.
+    // Destroying a window that is not open does nothing. Destroying the
+    // window whose definition ends the program destroys every other open
+    // window first (newest first), then that window, stops the model and asks
+    // the backend to quit.
     void destroy(std::string_view name);
     bool isOpen(std::string_view name) const;
     Window* find(std::string_view name);
     const Window* find(std::string_view name) const;
 
-    // False once MainWindow has been destroyed (which destroys every other
-    // window and asks the backend to quit).
+    // False once the window that ends the program has been destroyed (which
+    // destroys every other window and asks the backend to quit).
     bool running() const { return running_; }
 
     // The open window that receives user input while modal windows are open:

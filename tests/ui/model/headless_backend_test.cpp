@@ -106,7 +106,8 @@ TEST_F(VirtualClockTest, WithoutTimersTheClockStillMoves) {
 class PoppedMenuTest : public ModelTest {
 protected:
     PoppedMenuTest() {
-        for (const char* action : {"subItem", "openSettings", "quit", "goBack", "stop"}) {
+        // openSettings stays free for the test that binds its own.
+        for (const char* action : {"subItem", "quit", "goBack", "stop"}) {
             model_.bindMenuAction("MainWindow", action, [this, action] { ran_.push_back(action); });
         }
         model_.load("MainWindow");

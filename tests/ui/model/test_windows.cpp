@@ -8,7 +8,11 @@ using ui::ControlKind;
 using ui::Cursor;
 
 std::vector<ui::WindowDef> testWindows() {
-    ui::WindowDef main{.name = "MainWindow", .width = 984, .height = 624, .title = "测试窗口"};
+    ui::WindowDef main{.name = "MainWindow",
+                       .width = 984,
+                       .height = 624,
+                       .title = "测试窗口",
+                       .endsProgram = true};
     main.controls = {
         {.kind = ControlKind::PictureBox, .name = "toppic", .geometry = {0, 0, 984, 30}},
         {.kind = ControlKind::ImageButton,
@@ -61,6 +65,8 @@ std::vector<ui::WindowDef> testWindows() {
         d.controls = {
             {.kind = ControlKind::ImageButton, .name = "确定按钮", .geometry = {300, 250, 60, 24}},
             {.kind = ControlKind::Timer, .name = "时钟", .interval = 100},
+            {.kind = ControlKind::TransparentLabel, .name = "链接", .geometry = {10, 250, 80, 16}},
+            {.kind = ControlKind::Browser, .name = "浏览器", .geometry = {10, 10, 380, 200}},
         };
         return d;
     };
@@ -74,7 +80,9 @@ std::vector<ui::WindowDef> testWindows() {
          .address = "http://127.0.0.1/start.html"},
     };
 
-    column.menus = {{.name = "栏目菜单", .items = {{.caption = "刷新", .action = "refresh"}}}};
+    column.menus = {{.name = "栏目菜单",
+                     .items = {{.caption = "刷新", .action = "refresh"},
+                               {.caption = "退出", .action = "quit"}}}};
 
     ui::WindowDef popup{.name = "PopupWindow", .width = 250, .height = 180, .visible = false};
     popup.controls = {

@@ -12,9 +12,11 @@
 namespace quillo::test {
 
 // Small hand-made windows for the model's own tests:
-// - MainWindow: buttons, a hidden label, a check box, a browser that starts
-//   at "about:blank", a status bar, timers of 200, 500 and 0 ms, two menus;
-// - SettingsWindow, AboutWindow: dialogs with a button and a 100 ms timer;
+// - MainWindow, which ends the program: buttons, a hidden label, a check box,
+//   a browser that starts at "about:blank", a status bar, timers of 200, 500
+//   and 0 ms, two menus;
+// - SettingsWindow, AboutWindow: dialogs with a button, a 100 ms timer, a
+//   label and a browser;
 // - ColumnWindow: visible, with a hypertext view and one menu;
 // - PopupWindow: hidden at creation, with timers of 300 and 300 ms.
 std::vector<ui::WindowDef> testWindows();

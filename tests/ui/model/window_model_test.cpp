@@ -105,6 +105,8 @@ TEST_F(WindowModelTest, AClosedWindowIsCreatedAfreshOnItsNextLoad) {
 struct EventCase {
     EventKind kind;
     bool isInput;
+    const char* mainControl;    // raises the event in MainWindow ("" the window)
+    const char* dialogControl;  // and in the dialog
 };
 
 class ModalInputTest : public ModelTest, public ::testing::WithParamInterface<EventCase> {};
@@ -115,35 +117,34 @@ TEST_P(ModalInputTest, AModalWindowWithholdsOnlyUserInputFromOtherWindows) {
 
     int mainEvents = 0;
     int dialogEvents = 0;
-    model_.bind("MainWindow", "WebBrowser1", c.kind, [&](EventArgs&) { ++mainEvents; });
-    model_.bind("MainWindow", "", c.kind, [&](EventArgs&) { ++mainEvents; });
-    model_.bind("SettingsWindow", "确定按钮", c.kind, [&](EventArgs&) { ++dialogEvents; });
+    model_.bind("MainWindow", c.mainControl, c.kind, [&](EventArgs&) { ++mainEvents; });
+    model_.bind("SettingsWindow", c.dialogControl, c.kind, [&](EventArgs&) { ++dialogEvents; });
     model_.load("MainWindow");
     Window& dialog = model_.load("SettingsWindow", true);
     EXPECT_TRUE(dialog.modal());
     EXPECT_EQ(model_.activeModal(), &dialog);
 
-    model_.raise("MainWindow", "WebBrowser1", c.kind);
-    model_.raise("MainWindow", "", c.kind);
-    model_.raise("SettingsWindow", "确定按钮", c.kind);
-    EXPECT_EQ(mainEvents, c.isInput ? 0 : 2);
+    model_.raise("MainWindow", c.mainControl, c.kind);
+    model_.raise("SettingsWindow", c.dialogControl, c.kind);
+    EXPECT_EQ(mainEvents, c.isInput ? 0 : 1);
     EXPECT_EQ(dialogEvents, 1);
 
     model_.destroy("SettingsWindow");
     EXPECT_EQ(model_.activeModal(), nullptr);
-    model_.raise("MainWindow", "WebBrowser1", c.kind);
-    EXPECT_EQ(mainEvents, c.isInput ? 1 : 3);
+    model_.raise("MainWindow", c.mainControl, c.kind);
+    EXPECT_EQ(mainEvents, c.isInput ? 1 : 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Events, ModalInputTest,
-                         ::testing::Values(EventCase{EventKind::Clicked, true},
-                                           EventCase{EventKind::LeftButtonDown, true},
-                                           EventCase{EventKind::RightButtonDown, true},
-                                           EventCase{EventKind::TrayAction, true},
-                                           EventCase{EventKind::Tick, false},
-                                           EventCase{EventKind::StatusTextChange, false},
-                                           EventCase{EventKind::NewWindow2, false},
-                                           EventCase{EventKind::DocumentComplete, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Events, ModalInputTest,
+    ::testing::Values(EventCase{EventKind::Clicked, true, "关闭按钮", "确定按钮"},
+                      EventCase{EventKind::LeftButtonDown, true, "文字广告1", "链接"},
+                      EventCase{EventKind::RightButtonDown, true, "WebBrowser1", "浏览器"},
+                      EventCase{EventKind::TrayAction, true, "", ""},
+                      EventCase{EventKind::Tick, false, "时钟1", "时钟"},
+                      EventCase{EventKind::StatusTextChange, false, "WebBrowser1", "浏览器"},
+                      EventCase{EventKind::NewWindow2, false, "WebBrowser1", "浏览器"},
+                      EventCase{EventKind::DocumentComplete, false, "WebBrowser1", "浏览器"}));
 
 TEST_F(WindowModelTest, OnlyTheNewestModalWindowTakesInputAndMenusAreInput) {
     int settingsClicks = 0;
@@ -268,7 +269,6 @@ TEST_F(WindowModelTest, DestroyingAWindowThatIsNotOpenDoesNothing) {
 TEST_F(WindowModelTest, EventsForClosedWindowsOrUnknownControlsAreDropped) {
     int runs = 0;
     model_.bind("ColumnWindow", "关闭按钮", EventKind::Clicked, [&](EventArgs&) { ++runs; });
-    model_.bind("ColumnWindow", "不存在", EventKind::Clicked, [&](EventArgs&) { ++runs; });
 
     backend_.click("ColumnWindow", "关闭按钮");  // never opened
     model_.load("ColumnWindow");
@@ -303,17 +303,53 @@ TEST_F(WindowModelTest, EventArgumentsReachTheHandlerAndComeBack) {
     EXPECT_FALSE(model_.raise("ColumnWindow", "关闭按钮", EventKind::NewWindow2).cancel);
 }
 
-TEST_F(WindowModelTest, AHandlerMayRebindItsOwnEvent) {
-    std::vector<int> runs;
-    model_.bind("MainWindow", "关闭按钮", EventKind::Clicked, [&](EventArgs&) {
-        model_.bind("MainWindow", "关闭按钮", EventKind::Clicked,
-                    [&](EventArgs&) { runs.push_back(2); });
-        runs.push_back(1);
-    });
-    model_.load("MainWindow");
-    backend_.click("MainWindow", "关闭按钮");
-    backend_.click("MainWindow", "关闭按钮");
-    EXPECT_EQ(runs, (std::vector<int>{1, 2}));
+struct BadBindingCase {
+    const char* window;
+    const char* control;
+    EventKind event;
+    const char* message;
+};
+
+class BadBindingDeathTest : public ModelTest,
+                            public ::testing::WithParamInterface<BadBindingCase> {};
+
+// A binding that could never run, or that would silently replace another,
+// stops the program when it is made, naming window, control and event.
+TEST_P(BadBindingDeathTest, EndsTheProgramNamingTheBinding) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const BadBindingCase& c = GetParam();
+    model_.bind("MainWindow", "关闭按钮", EventKind::Clicked, [](EventArgs&) {});
+    EXPECT_DEATH(model_.bind(c.window, c.control, c.event, [](EventArgs&) {}), c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadBindingDeathTest,
+    ::testing::Values(
+        BadBindingCase{"NoSuchWindow", "", EventKind::Created,
+                       "window \"NoSuchWindow\" control \"\" event Created: no such window"},
+        BadBindingCase{"MainWindow", "不存在", EventKind::Clicked,
+                       "window \"MainWindow\" control \"不存在\" event Clicked: the "
+                       "window has no such control"},
+        BadBindingCase{"MainWindow", "WebBrowser1", EventKind::Clicked,
+                       "control \"WebBrowser1\" event Clicked: the control's kind never raises"},
+        BadBindingCase{"MainWindow", "内存时钟", EventKind::DocumentComplete,
+                       "event DocumentComplete: the control's kind never raises"},
+        BadBindingCase{"MainWindow", "toppic", EventKind::LeftButtonDown, "never raises"},
+        BadBindingCase{"MainWindow", "", EventKind::Clicked,
+                       "control \"\" event Clicked: a window never raises"},
+        BadBindingCase{"MainWindow", "关闭按钮", EventKind::Clicked,
+                       "control \"关闭按钮\" event Clicked: already bound"}));
+
+using MenuActionDeathTest = ModelTest;
+
+TEST_F(MenuActionDeathTest, ActionsMustBeNamedByTheWindowsMenusAndBoundOnce) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    model_.bindMenuAction("MainWindow", "quit", [] {});
+    EXPECT_DEATH(model_.bindMenuAction("MainWindow", "quit", [] {}),
+                 "window \"MainWindow\" control \"\" event quit: already bound");
+    EXPECT_DEATH(model_.bindMenuAction("MainWindow", "refresh", [] {}),
+                 "event refresh: no menu item of the window names this action");
+    EXPECT_DEATH(model_.bindMenuAction("NoSuchWindow", "quit", [] {}), "no such window");
 }
 
 struct MenuCase {

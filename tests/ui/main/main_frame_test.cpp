@@ -117,9 +117,9 @@ TEST_F(MainFrame, StatusTextGoesToTheStatusBarAndTheRunState) {
     h.start();
     h.statusText("MainWindow", "WebBrowser1", "http://site/play/1.html");
     EXPECT_EQ(h.main().control("状态条1").statusText(0), "http://site/play/1.html");
-    EXPECT_EQ(h.app().state().lastStatusText, "http://site/play/1.html");
+    EXPECT_EQ(h.app().state().mainBrowser.lastStatusText, "http://site/play/1.html");
     h.statusText("MainWindow", "WebBrowser1", "");
-    EXPECT_EQ(h.app().state().lastStatusText, "");
+    EXPECT_EQ(h.app().state().mainBrowser.lastStatusText, "");
     EXPECT_FALSE(h.main().control("状态条1").visible());
 }
 

@@ -1,9 +1,9 @@
-#include "app/update_check.hpp"
+#include "ui/main/update_check.hpp"
 
 #include "app/app.hpp"
 #include "content/pages.hpp"
 #include "content/switch_page.hpp"
-#include "ui/definitions/window_names.hpp"
+#include "ui/definitions/main_window.hpp"
 
 namespace quillo {
 
@@ -27,7 +27,7 @@ void launchUpdater(App& app) {
 }
 
 void launchUpdaterFromMenu(App& app) {
-    app.windows().destroy(ui::kMainWindow);
+    app.windows().destroy(ui::main_window::kWindow);
     launchUpdater(app);
 }
 

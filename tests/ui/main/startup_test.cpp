@@ -52,7 +52,7 @@ TEST_F(Startup, ServerNameModeAsksItsPagesInOrder) {
     ui::Window& main = h.main();
     EXPECT_EQ(main.title(), gbk("服务器名称"));
     EXPECT_EQ(main.control("软件名称标签").text(), gbk("服务器名称"));
-    EXPECT_EQ(h.app().state().popUnderSwitch, gbk("开"));
+    EXPECT_EQ(h.app().state().adverts.popUnderSwitch, gbk("开"));
     EXPECT_TRUE(h.isOpen("CornerPopupWindow"));
     EXPECT_FALSE(h.windows().find("CornerPopupWindow")->visible());
 }
@@ -68,7 +68,7 @@ TEST_F(Startup, LocalNameModeTakesTheNameFromTheLanguageTable) {
     EXPECT_EQ(main.title(), gbk("本地名称"));
     EXPECT_EQ(main.control("软件名称标签").text(), gbk("本地名称"));
     EXPECT_FALSE(h.isOpen("CornerPopupWindow"));
-    EXPECT_EQ(h.app().state().popUnderSwitch, "");
+    EXPECT_EQ(h.app().state().adverts.popUnderSwitch, "");
 }
 
 TEST_F(Startup, ColumnLabelsComeFromTheTableAndAMissingColumnIsEmpty) {

@@ -17,4 +17,8 @@ bool applyTextsAndBrowse(App& app);
 // other answer leaves a label as designed (visible).
 void applyCustomColumnSwitches(App& app);
 
+// Binds the start-up to the main window's created event, and the end of the
+// loading page to the site browser's first completed document.
+void bindStartup(App& app);
+
 }  // namespace quillo

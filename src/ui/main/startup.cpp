@@ -1,4 +1,4 @@
-#include "app/startup.hpp"
+#include "ui/main/startup.hpp"
 
 #include <array>
 #include <string>
@@ -6,29 +6,31 @@
 
 #include "ads/text_ads.hpp"
 #include "app/app.hpp"
-#include "app/update_check.hpp"
 #include "content/pages.hpp"
 #include "content/switch_page.hpp"
 #include "i18n/language.hpp"
-#include "ui/definitions/window_names.hpp"
+#include "ui/definitions/main_window.hpp"
 #include "ui/main/main_frame.hpp"
+#include "ui/main/update_check.hpp"
 
 namespace quillo {
 namespace {
 
-constexpr std::string_view kMain = ui::kMainWindow;
+using ui::skinned_frame::kContentTop;
+using ui::skinned_frame::kDesignHeight;
+using ui::skinned_frame::kDesignWidth;
+
+namespace names = ui::main_window;
+constexpr std::string_view kMain = names::kWindow;
 
 // Every start heals window-state keys that a crash may have left at "2".
 constexpr std::array<std::string_view, 7> kWindowStateKeys{
     "APPWindows", "PlayerWindows", "PlayerOpen",       "APPOpen",
     "Maximize",   "APPMaximize",   "APPCenterMaximize"};
 
-constexpr std::array<std::string_view, 5> kColumnLabels{"栏目1标签", "栏目2标签", "栏目3标签",
-                                                        "栏目4标签", "栏目5标签"};
-
 void readColumnTexts(App& app, Language language) {
-    for (std::size_t i = 0; i < kColumnLabels.size(); ++i) {
-        app.state().columnTexts[i] =
+    for (std::size_t i = 0; i < names::kColumnLabels.size(); ++i) {
+        app.state().startup.columnTexts[i] =
             readLanguageTable(app.programDirectory(), language, "Column " + std::to_string(i + 1));
     }
 }
@@ -43,9 +45,8 @@ void endForWantOfNetwork(App& app) {
 }  // namespace
 
 void applyCustomColumnSwitches(App& app) {
-    RunState& state = app.state();
-    state.customColumn1Switch = app.content().fetchPage(pages::kCustomColumn1Switch);
-    state.customColumn2Switch = app.content().fetchPage(pages::kCustomColumn2Switch);
+    const Text column1Switch = app.content().fetchPage(pages::kCustomColumn1Switch);
+    const Text column2Switch = app.content().fetchPage(pages::kCustomColumn2Switch);
     ui::Window& window = *app.windows().find(kMain);
     auto apply = [&window](const Text& body, std::string_view label) {
         if (isOn(body)) {
@@ -54,29 +55,30 @@ void applyCustomColumnSwitches(App& app) {
             window.control(label).hide();
         }
     };
-    apply(state.customColumn1Switch, "栏目4标签");
-    apply(state.customColumn2Switch, "栏目5标签");
+    apply(column1Switch, names::kColumn4Label);
+    apply(column2Switch, names::kColumn5Label);
 }
 
 bool applyTextsAndBrowse(App& app) {
-    RunState& state = app.state();
+    StartupState& state = app.state().startup;
     ui::Window& window = *app.windows().find(kMain);
 
     window.setTitle(state.displayName);
-    window.control("软件名称标签").setText(state.displayName);
-    for (std::size_t i = 0; i < kColumnLabels.size(); ++i) {
-        window.control(kColumnLabels[i]).setText(state.columnTexts[i]);
+    window.control(names::kNameLabel).setText(state.displayName);
+    for (std::size_t i = 0; i < names::kColumnLabels.size(); ++i) {
+        window.control(names::kColumnLabels[i]).setText(state.columnTexts[i]);
     }
 
     applyCustomColumnSwitches(app);
 
-    // The loading page covers the content area until the site has loaded.
-    window.control("WebBrowser1").hide();
-    ui::Control& loading = window.control("WebBrowser2");
+    // The loading page covers the content area until the site has loaded
+    // (see bindStartup).
+    window.control(names::kSiteBrowser).hide();
+    ui::Control& loading = window.control(names::kLoadingBrowser);
     loading.navigate((app.programDirectory() / "Html" / "Loading.html").string());
-    loading.move(0, 28, 984, 596);
+    loading.move(0, kContentTop, kDesignWidth, kDesignHeight - kContentTop);
 
-    ui::Control& browser = window.control("WebBrowser1");
+    ui::Control& browser = window.control(names::kSiteBrowser);
     browser.setSilent(true);
     browser.navigate(app.content().baseAddress());
 
@@ -85,11 +87,11 @@ bool applyTextsAndBrowse(App& app) {
 }
 
 void runStartup(App& app) {
-    RunState& state = app.state();
+    StartupState& state = app.state().startup;
     ui::Window& window = *app.windows().find(kMain);
 
-    loadMainWindowSkin(app, window);
-    state.languageCode = app.config().readConfig("Language");
+    loadFrameSkin(app, window, mainFrame());
+    const Text languageCode = app.config().readConfig("Language");
     for (std::string_view key : kWindowStateKeys) {
         app.config().writeConfig(key, "1");
     }
@@ -100,7 +102,7 @@ void runStartup(App& app) {
     }
 
     state.startupSwitch = app.content().fetchPage(pages::kStartupSwitch);
-    Language language = languageByText(state.languageCode);
+    Language language = languageByText(languageCode);
 
     if (isOn(state.startupSwitch)) {
         // Local-name mode: everything from the language table.
@@ -124,11 +126,24 @@ void runStartup(App& app) {
         if (!applyTextsAndBrowse(app)) {
             return;
         }
-        state.popUnderSwitch = app.content().fetchPage(pages::kPopUnderSwitch);
+        app.state().adverts.popUnderSwitch = app.content().fetchPage(pages::kPopUnderSwitch);
         app.windows().load(ui::kCornerPopupWindow);
     }
     // Any other answer (the server unreachable included): the window keeps
     // its design-time texts and blank browsers.
+}
+
+void bindStartup(App& app) {
+    ui::WindowModel& windows = app.windows();
+    windows.bind(kMain, "", ui::EventKind::Created, [&app](ui::EventArgs&) { runStartup(app); });
+    // The site has loaded (or a frame of it, or a later page): the loading
+    // page gives way to the site.
+    windows.bind(kMain, names::kSiteBrowser, ui::EventKind::DocumentComplete,
+                 [&app](ui::EventArgs&) {
+                     ui::Window& window = *app.windows().find(kMain);
+                     window.control(names::kLoadingBrowser).hide();
+                     window.control(names::kSiteBrowser).show();
+                 });
 }
 
 }  // namespace quillo
