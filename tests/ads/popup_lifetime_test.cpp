@@ -16,7 +16,7 @@ protected:
     test::AppHarness h;
 };
 
-TEST_F(Popups, CornerPopupGoesAfterTwentySecondsOrByItsButton) {
+TEST_F(Popups, CornerPopupGoesAfterTwentySeconds) {
     h.start();
     ASSERT_TRUE(h.isOpen("CornerPopupWindow"));
     h.advance(19999);
@@ -24,6 +24,16 @@ TEST_F(Popups, CornerPopupGoesAfterTwentySecondsOrByItsButton) {
     h.advance(1);
     EXPECT_FALSE(h.isOpen("CornerPopupWindow"));
     EXPECT_TRUE(h.windows().running());
+}
+
+TEST_F(Popups, CornerPopupGoesByItsButton) {
+    h.start();
+    ASSERT_TRUE(h.isOpen("CornerPopupWindow"));
+    h.advance(1000);
+    h.click("CornerPopupWindow", "图形按钮1");
+    EXPECT_FALSE(h.isOpen("CornerPopupWindow"));
+    EXPECT_TRUE(h.windows().running());
+    EXPECT_TRUE(h.main().visible());
 }
 
 TEST(ExitPopup, EndsTheProgramAfterFifteenSecondsOrByItsButton) {

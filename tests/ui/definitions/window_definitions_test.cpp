@@ -1,5 +1,7 @@
 #include "ui/definitions/window_definitions.hpp"
 
+#include "ui/definitions/skinned_frame.hpp"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -48,50 +50,17 @@ TEST(WindowCatalogue, FindsEveryWindowByItsNameAndNothingElse) {
     EXPECT_EQ(findWindowDefinition(""), nullptr);
 }
 
-struct WindowCase {
-    std::string_view name;
-    int width;
-    int height;
-    std::string_view title;
-    std::optional<Color> background;
-    bool visible;
-    bool ownIcon;
-};
-
-void PrintTo(const WindowCase& c, std::ostream* os) {
-    *os << c.name;
+TEST(WindowCatalogue, OnlyTheMainWindowEndsTheProgramAndOnlyTitleBarsDragTheirWindow) {
+    for (const WindowDef& definition : allWindowDefinitions()) {
+        EXPECT_EQ(definition.endsProgram, definition.name == kMainWindow) << definition.name;
+        for (const ControlDef& c : definition.controls) {
+            EXPECT_EQ(c.dragsWindow, c.name == skinned_frame::kTitleBar)
+                << definition.name << " / " << c.name;
+        }
+    }
 }
 
-constexpr Color kBlack{0, 0, 0};
 constexpr Color kWhite{0xFF, 0xFF, 0xFF};
-
-class WindowFrame : public testing::TestWithParam<WindowCase> {};
-
-TEST_P(WindowFrame, HasItsSizeTitleBackgroundAndVisibility) {
-    const WindowCase& c = GetParam();
-    const WindowDef& w = window(c.name);
-    EXPECT_EQ(w.width, c.width);
-    EXPECT_EQ(w.height, c.height);
-    EXPECT_EQ(w.left, 50);
-    EXPECT_EQ(w.top, 50);
-    EXPECT_EQ(w.title, c.title);
-    EXPECT_EQ(w.background, c.background);
-    EXPECT_EQ(w.visible, c.visible);
-    EXPECT_EQ(w.ownIcon, c.ownIcon);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    AllWindows, WindowFrame,
-    testing::Values(
-        WindowCase{kMainWindow, 984, 624, "", std::nullopt, true, false},
-        WindowCase{kPlayerWindow, 984, 624, "", kWhite, true, false},
-        WindowCase{kColumnWindow, 984, 624, "", kBlack, true, false},
-        WindowCase{kAppWindow, 984, 624, "APP应用窗口", std::nullopt, true, false},
-        WindowCase{kPopUnderWindow, 600, 400, "背投广告", std::nullopt, true, false},
-        WindowCase{kCornerPopupWindow, 296, 246, "广告组件", kBlack, false, true},
-        WindowCase{kExitPopupWindow, 332, 276, "Korvane影音系列退弹广告", kBlack, true, false},
-        WindowCase{kSettingsWindow, 552, 352, "Quillo影音播放器设置窗口", kBlack, true, false},
-        WindowCase{kAboutWindow, 552, 352, "Quillo影音播放器关于窗口", kBlack, true, false}));
 
 // Checks that hold for every window.
 class EveryWindow : public testing::TestWithParam<std::string_view> {};
