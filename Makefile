@@ -45,5 +45,9 @@ bench-player: build
 format:
 	git ls-files '*.cpp' '*.hpp' | xargs clang-format -i
 
+# Fails when a tracked source file differs from the repo's .clang-format.
+format-check:
+	git ls-files '*.cpp' '*.hpp' | xargs clang-format --dry-run --Werror
+
 clean:
 	rm -rf build build-sanitize

@@ -9,7 +9,7 @@ namespace quillo::test {
 // everything in it when the object goes. Files are written and read as raw
 // bytes: GBK content goes in and comes out untouched.
 class TempProgramDir {
-  public:
+public:
     TempProgramDir();
     ~TempProgramDir();
     TempProgramDir(const TempProgramDir&) = delete;
@@ -29,7 +29,7 @@ class TempProgramDir {
     // The bytes of <dir>/<relativePath>; the empty string when it is missing.
     std::string readFile(const std::filesystem::path& relativePath) const;
 
-  private:
+private:
     std::filesystem::path path_;
 };
 
