@@ -114,6 +114,15 @@ void AppHarness::statusText(std::string_view window, std::string_view browser, T
 void AppHarness::documentComplete(std::string_view window, std::string_view browser) {
     parts_->backend.documentComplete(window, browser);
 }
+bool AppHarness::newWindow(std::string_view window, std::string_view browser, Text address) {
+    return parts_->backend.newWindow(window, browser, std::move(address));
+}
+int AppHarness::createdCount(std::string_view window) const {
+    return parts_->backend.createdCount(window);
+}
+void AppHarness::setClientSize(std::string_view window, int width, int height) {
+    parts_->backend.setClientSize(window, {width, height});
+}
 void AppHarness::trayAction(int code) {
     parts_->backend.trayAction(ui::kMainWindow, code);
 }

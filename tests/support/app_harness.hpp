@@ -57,6 +57,12 @@ public:
     void rightPress(std::string_view window, std::string_view control);
     void statusText(std::string_view window, std::string_view browser, Text text);
     void documentComplete(std::string_view window, std::string_view browser);
+    // The page asks for a new window on `address`; returns the cancel flag.
+    bool newWindow(std::string_view window, std::string_view browser, Text address = {});
+    // How often the window was created (its created event ran).
+    int createdCount(std::string_view window) const;
+    // The client area the backend reports for the window from now on.
+    void setClientSize(std::string_view window, int width, int height);
     void trayAction(int code);
     void advance(int milliseconds);
 

@@ -178,8 +178,10 @@ void HeadlessBackend::statusText(std::string_view window, std::string_view brows
     raise(window, browser, ui::EventKind::StatusTextChange, std::move(args));
 }
 
-bool HeadlessBackend::newWindow(std::string_view window, std::string_view browser) {
-    return model().raise(window, browser, ui::EventKind::NewWindow2).cancel;
+bool HeadlessBackend::newWindow(std::string_view window, std::string_view browser, Text address) {
+    ui::EventArgs args;
+    args.text = std::move(address);
+    return model().raise(window, browser, ui::EventKind::NewWindow2, args).cancel;
 }
 
 void HeadlessBackend::documentComplete(std::string_view window, std::string_view browser) {

@@ -67,8 +67,9 @@ public:
     void leftPress(std::string_view window, std::string_view control, ui::Point position = {});
     void rightPress(std::string_view window, std::string_view control, ui::Point position = {});
     void statusText(std::string_view window, std::string_view browser, Text text);
-    // Returns the cancel flag as the handler left it.
-    bool newWindow(std::string_view window, std::string_view browser);
+    // The page asks for a new window on `address`; returns the cancel flag
+    // as the handler left it.
+    bool newWindow(std::string_view window, std::string_view browser, Text address = {});
     void documentComplete(std::string_view window, std::string_view browser);
     void trayAction(std::string_view window, int code);
 

@@ -1,7 +1,9 @@
 #include "platform/qt/browser_view.hpp"
 
+#include <QWebEngineFullScreenRequest>
 #include <utility>
 
+#include "platform/qt/full_screen_window.hpp"
 #include "platform/qt/qt_text.hpp"
 
 namespace quillo::qt {
@@ -14,7 +16,9 @@ constexpr QSize kPlainWindowSize{1000, 700};
 BrowserView::BrowserView(QWebEngineProfile& profile, QWidget* parent, BrowserEvents events)
     : QWebEngineView(parent),
       profile_(profile),
-      page_(new QuietPage(profile, this, [this](QuietPage& opener) { return openWindow(opener); })),
+      page_(new QuietPage(
+          profile, this,
+          [this](QuietPage& opener, const QUrl& address) { return openWindow(opener, address); })),
       events_(std::move(events)) {
     setPage(page_);
     connect(page_, &QWebEnginePage::linkHovered, this, [this](const QString& address) {
@@ -27,6 +31,9 @@ BrowserView::BrowserView(QWebEngineProfile& profile, QWidget* parent, BrowserEve
             events_.documentComplete();
         }
     });
+    connect(
+        page_, &QWebEnginePage::fullScreenRequested, this,
+        [this](QWebEngineFullScreenRequest request) { onFullScreenRequested(std::move(request)); });
     if (events_.rightButtonDown) {
         setContextMenuPolicy(Qt::CustomContextMenu);
         connect(this, &QWidget::customContextMenuRequested, this,
@@ -36,9 +43,16 @@ BrowserView::BrowserView(QWebEngineProfile& profile, QWidget* parent, BrowserEve
     }
 }
 
+BrowserView::~BrowserView() {
+    leaveFullScreen();
+}
+
+// The page is used directly rather than through the view's own shortcuts,
+// which would make the view a fresh page of its own while the full-screen
+// window shows this one.
 void BrowserView::navigate(const Text& address, bool silent) {
     page_->setSilent(silent);
-    load(addressUrl(address));
+    page_->load(addressUrl(address));
 }
 
 void BrowserView::command(ui::BrowserCommand command) {
@@ -46,26 +60,53 @@ void BrowserView::command(ui::BrowserCommand command) {
         case ui::BrowserCommand::Navigate:
             break;
         case ui::BrowserCommand::GoBack:
-            back();
+            page_->triggerAction(QWebEnginePage::Back);
             break;
         case ui::BrowserCommand::GoForward:
-            forward();
+            page_->triggerAction(QWebEnginePage::Forward);
             break;
         case ui::BrowserCommand::Refresh:
-            reload();
+            page_->triggerAction(QWebEnginePage::Reload);
             break;
         case ui::BrowserCommand::Stop:
-            stop();
+            page_->triggerAction(QWebEnginePage::Stop);
             break;
     }
 }
 
-QWebEnginePage* BrowserView::openWindow(QuietPage& opener) {
-    const bool cancel = events_.newWindow ? events_.newWindow() : false;
+QWebEnginePage* BrowserView::openWindow(QuietPage& opener, const QUrl& address) {
+    const bool cancel = events_.newWindow
+                            ? events_.newWindow(addressText(address.toString(QUrl::FullyEncoded)))
+                            : false;
     if (cancel) {
         return nullptr;
     }
     return openPlainBrowserWindow(profile_, window(), opener.silent());
+}
+
+void BrowserView::onFullScreenRequested(QWebEngineFullScreenRequest request) {
+    if (request.toggleOn() == fullScreen()) {
+        request.accept();
+        return;
+    }
+    request.accept();
+    if (request.toggleOn()) {
+        fullScreen_ = std::make_unique<FullScreenWindow>(*page_);
+    } else {
+        leaveFullScreen();
+    }
+}
+
+void BrowserView::leaveFullScreen() {
+    if (!fullScreen_) {
+        return;
+    }
+    setPage(page_);
+    fullScreen_.reset();
+    if (QWidget* top = window(); top->isVisible()) {
+        top->raise();
+        top->activateWindow();
+    }
 }
 
 QWebEnginePage* openPlainBrowserWindow(QWebEngineProfile& profile, QWidget* owner, bool silent) {
@@ -73,13 +114,15 @@ QWebEnginePage* openPlainBrowserWindow(QWebEngineProfile& profile, QWidget* owne
     auto* view = new QWebEngineView(owner);
     view->setWindowFlag(Qt::Window);
     view->setAttribute(Qt::WA_DeleteOnClose);
-    auto* page = new QuietPage(profile, view, [&profile, view](QuietPage& opener) {
+    auto* page = new QuietPage(profile, view, [&profile, view](QuietPage& opener, const QUrl&) {
         return openPlainBrowserWindow(profile, view, opener.silent());
     });
     page->setSilent(silent);
     view->setPage(page);
     QObject::connect(page, &QWebEnginePage::titleChanged, view,
                      [view](const QString& title) { view->setWindowTitle(title); });
+    QObject::connect(page, &QWebEnginePage::fullScreenRequested, view,
+                     [](QWebEngineFullScreenRequest request) { request.reject(); });
     view->resize(kPlainWindowSize);
     view->show();
     return page;

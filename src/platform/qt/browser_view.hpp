@@ -4,18 +4,24 @@
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 #include <functional>
+#include <memory>
 
 #include "core/text.hpp"
 #include "platform/qt/quiet_page.hpp"
 #include "ui/model/backend.hpp"
 
+class QWebEngineFullScreenRequest;
+
 namespace quillo::qt {
+
+class FullScreenWindow;
 
 // What a browser control reports. Unset callbacks are ignored.
 struct BrowserEvents {
     std::function<void(const Text& statusText)> statusTextChange;
-    // Returns the handler's cancel flag.
-    std::function<bool()> newWindow;
+    // Gets the address the new window is asked to show; returns the
+    // handler's cancel flag.
+    std::function<bool(const Text& address)> newWindow;
     std::function<void()> documentComplete;
     std::function<void(QPoint position)> rightButtonDown;
 };
@@ -26,21 +32,31 @@ struct BrowserEvents {
 // pointer leaves it. New window: the program may cancel it; otherwise the
 // page opens in a plain browser window of its own. Document complete: every
 // finished load. Right button: reported with its position, and the engine's
-// own context menu is not shown.
+// own context menu is not shown. HTML5 full screen asked for by the page
+// (a video's full-screen button) shows the page on the whole screen until
+// the page leaves it or the user presses Esc.
 class BrowserView final : public QWebEngineView {
 public:
     BrowserView(QWebEngineProfile& profile, QWidget* parent, BrowserEvents events);
+    ~BrowserView() override;
+    BrowserView(const BrowserView&) = delete;
+    BrowserView& operator=(const BrowserView&) = delete;
 
     // Navigates; the silent flag holds for this page from now on.
     void navigate(const Text& address, bool silent);
     void command(ui::BrowserCommand command);
 
+    bool fullScreen() const { return fullScreen_ != nullptr; }
+
 private:
-    QWebEnginePage* openWindow(QuietPage& opener);
+    QWebEnginePage* openWindow(QuietPage& opener, const QUrl& address);
+    void onFullScreenRequested(QWebEngineFullScreenRequest request);
+    void leaveFullScreen();
 
     QWebEngineProfile& profile_;
-    QuietPage* page_;  // owned by this view
+    QuietPage* page_;  // owned by this view; shown by the full-screen window while it is open
     BrowserEvents events_;
+    std::unique_ptr<FullScreenWindow> fullScreen_;
 };
 
 // Opens a page in a plain browser window owned by `owner` (closed with it,

@@ -1,6 +1,7 @@
 #include "platform/qt/quiet_page.hpp"
 
 #include <QWebEngineCertificateError>
+#include <QWebEngineNewWindowRequest>
 #include <utility>
 
 namespace quillo::qt {
@@ -12,10 +13,17 @@ QuietPage::QuietPage(QWebEngineProfile& profile, QObject* parent, WindowOpener o
                 QWebEngineCertificateError refused = error;
                 refused.rejectCertificate();
             });
+    connect(this, &QWebEnginePage::newWindowRequested, this,
+            [this](QWebEngineNewWindowRequest& request) {
+                QWebEnginePage* page = opener_ ? opener_(*this, request.requestedUrl()) : nullptr;
+                if (page != nullptr) {
+                    request.openIn(page);
+                }
+            });
 }
 
 QWebEnginePage* QuietPage::createWindow(WebWindowType) {
-    return opener_ ? opener_(*this) : nullptr;
+    return nullptr;
 }
 
 void QuietPage::javaScriptAlert(const QUrl& securityOrigin, const QString& message) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QUrl>
 #include <QWebEnginePage>
 #include <functional>
 
@@ -9,11 +10,12 @@ namespace quillo::qt {
 // JavaScript alert, confirm or prompt dialog (confirm and prompt answer
 // "cancel") and drops console messages. Certificate errors are always
 // rejected, silent or not: a bad certificate is never accepted unseen.
-// Requests for a new window go to the window opener given.
+// Requests for a new window go to the window opener given, with the address
+// the new window is asked to show.
 class QuietPage final : public QWebEnginePage {
 public:
     // Returns the page that shows the new window, or null to refuse it.
-    using WindowOpener = std::function<QWebEnginePage*(QuietPage& opener)>;
+    using WindowOpener = std::function<QWebEnginePage*(QuietPage& opener, const QUrl& address)>;
 
     QuietPage(QWebEngineProfile& profile, QObject* parent, WindowOpener opener);
 
@@ -21,6 +23,8 @@ public:
     void setSilent(bool silent) { silent_ = silent; }
 
 protected:
+    // Refuses: every request is answered through newWindowRequested, which
+    // knows the address.
     QWebEnginePage* createWindow(WebWindowType type) override;
     void javaScriptAlert(const QUrl& securityOrigin, const QString& message) override;
     bool javaScriptConfirm(const QUrl& securityOrigin, const QString& message) override;

@@ -190,8 +190,10 @@ QWidget* WindowView::createWidget(const ui::Control& control, QWidget* parent) {
                 args.text = text;
                 report(name, ui::EventKind::StatusTextChange, args);
             };
-            events.newWindow = [this, name] {
-                return closed_ || report(name, ui::EventKind::NewWindow2).cancel;
+            events.newWindow = [this, name](const Text& address) {
+                ui::EventArgs args;
+                args.text = address;
+                return closed_ || report(name, ui::EventKind::NewWindow2, args).cancel;
             };
             events.documentComplete = [this, name] {
                 report(name, ui::EventKind::DocumentComplete);

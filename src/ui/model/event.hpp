@@ -35,7 +35,7 @@ std::string_view eventName(EventKind kind);
 
 struct EventArgs {
     Point position;       // pointer position for button presses
-    Text text;            // status text
+    Text text;            // status text; NewWindow2: the address the new window asks for
     int code = 0;         // tray action code
     bool cancel = false;  // NewWindow2: set by the handler to cancel the engine's own window
 };
