@@ -26,12 +26,24 @@ struct AdvertState {
     Text exitPopupSwitch;  // ads/ttkg.html, fetched by the quit procedure
 };
 
+// Addresses the browser windows hand on: the main browser's new-window
+// requests to the player window, the column window's application browser to
+// the application window, and the custom columns' addresses from the server.
+struct BrowserWindowsState {
+    Text playerRequestAddress;  // the main browser's last new-window request
+    Text lastAppStatusText;     // last status text of the application browser
+    Text appRequestAddress;     // the application browser's last new-window request
+    Text customColumn1Address;  // ads/zdylm1dz.html, fetched on every click
+    Text customColumn2Address;  // ads/zdylm2dz.html, fetched on every click
+};
+
 // Texts shared by the handlers of all windows for the whole run, grouped by
 // the feature that sets them. Created empty.
 struct RunState {
     StartupState startup;
     MainBrowserState mainBrowser;
     AdvertState adverts;
+    BrowserWindowsState browserWindows;
 };
 
 }  // namespace quillo

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace quillo {
+
+class App;
+
+// The application window: a page that the application centre opened in a
+// new window, over a loading view until it has loaded; its right-click menu
+// by language, the maximize toggle (APPMaximize, restored 60 pixels down the
+// cascade), close and text advertisement 4.
+void bindAppWindow(App& app);
+
+}  // namespace quillo
