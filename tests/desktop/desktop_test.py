@@ -46,7 +46,8 @@ FULL_SCREEN_BUTTON = (58, 401)  # "全屏观看" under the video of a play page
 FULL_SCREEN_EXIT = (64, 40)  # "退出全屏" in full screen, from the screen's top-right corner
 LIVE_TV_LABEL = (203, 16)  # column labels 2 and 3 of the main title bar
 APP_CENTRE_LABEL = (273, 16)
-FIRST_APP_OPEN_BUTTON = (280, 128)  # "打开" of the first application, page-relative
+FIRST_APP_OPEN_BUTTON = (277, 133)  # "打开" of the first application, page-relative
+APP_BUTTON_GREEN = (0x91, 0xBB, 0x00)
 
 
 def page_reports():
@@ -61,6 +62,12 @@ def report_fields(line):
     fields = dict(part.split("=", 1) for part in query.split("&") if "=" in part)
     fields["cookie"] = cookie
     return fields
+
+
+def served(desktop):
+    """The demo server's log of this session: one "METHOD PATH STATUS" a line."""
+    with open(os.path.join(desktop.artifacts, f"{desktop.name}.server.log"), "rb") as f:
+        return f.read().decode("utf-8", "replace")
 
 
 def film_reports(film, event):
@@ -244,15 +251,19 @@ class DesktopTest(unittest.TestCase):
             desktop.click(MAIN_LEFT + APP_CENTRE_LABEL[0], MAIN_TOP + APP_CENTRE_LABEL[1])
             wait_until(lambda: desktop.title(column) == display_name("1") + " 应用中心", 15,
                        what="the application centre's title")
-            wait_until(lambda: site_is_shown(desktop.screenshot(), left, top), 30, interval=0.5,
-                       what="the application centre in the column window")
-            time.sleep(1)
-            desktop.click(left + FIRST_APP_OPEN_BUTTON[0],
-                          top + CONTENT_TOP + FIRST_APP_OPEN_BUTTON[1])
+            button = (left + FIRST_APP_OPEN_BUTTON[0], top + CONTENT_TOP + FIRST_APP_OPEN_BUTTON[1])
+            wait_until(lambda: colour_distance(desktop.screenshot().pixel(*button),
+                                               APP_BUTTON_GREEN) < 60,
+                       30, interval=0.5, what="the application centre's first button")
+            desktop.click(*button)
             app = desktop.window_named(display_name("1") + "APP应用窗口", timeout=30)
             self.assertEqual(desktop.geometry(app),
                              (left + CASCADE, top + CASCADE, MAIN_WIDTH, MAIN_HEIGHT))
             self.assertEqual(len(desktop.windows()), 3)
+            # It shows the application the link named.
+            wait_until(lambda: "GET /apps/calculator.html 200" in served(desktop), 15,
+                       what="the application page to be asked for")
+            time.sleep(2)
             desktop.save_screenshot("application")
 
             for window, (x, y) in ((app, (left + CASCADE, top + CASCADE)), (column, (left, top))):
