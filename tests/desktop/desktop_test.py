@@ -185,8 +185,10 @@ class DesktopTest(unittest.TestCase):
         with self.session(config_with(Language="1")) as desktop:
             self.start_main_window(desktop)
             player = self.open_player(desktop)
-            self.assertEqual(desktop.geometry(player),
-                             (MAIN_LEFT + CASCADE, MAIN_TOP + CASCADE, MAIN_WIDTH, MAIN_HEIGHT))
+            # Shown first, then placed beside the main window.
+            beside = (MAIN_LEFT + CASCADE, MAIN_TOP + CASCADE, MAIN_WIDTH, MAIN_HEIGHT)
+            wait_until(lambda: desktop.geometry(player) == beside, 5,
+                       what="the player window beside the main window")
             self.assertEqual(desktop.config_value("PlayerOpen"), "2")
             # The page plays its clip by itself, muted, as browsers allow.
             wait_until(lambda: film_reports(1, "playing"), 30, interval=0.5,
@@ -242,8 +244,9 @@ class DesktopTest(unittest.TestCase):
             self.start_main_window(desktop)
             desktop.click(MAIN_LEFT + LIVE_TV_LABEL[0], MAIN_TOP + LIVE_TV_LABEL[1])
             column = desktop.window_named(display_name("1") + " 电视直播", timeout=30)
-            self.assertEqual(desktop.geometry(column),
-                             (MAIN_LEFT + CASCADE, MAIN_TOP + CASCADE, MAIN_WIDTH, MAIN_HEIGHT))
+            wait_until(lambda: desktop.geometry(column) == (MAIN_LEFT + CASCADE, MAIN_TOP + CASCADE,
+                                                            MAIN_WIDTH, MAIN_HEIGHT),
+                       5, what="the column window beside the main window")
             left, top = MAIN_LEFT + CASCADE, MAIN_TOP + CASCADE
             wait_until(lambda: site_is_shown(desktop.screenshot(), left, top), 30, interval=0.5,
                        what="the live-TV page in the column window")
@@ -257,8 +260,9 @@ class DesktopTest(unittest.TestCase):
                        30, interval=0.5, what="the application centre's first button")
             desktop.click(*button)
             app = desktop.window_named(display_name("1") + "APP应用窗口", timeout=30)
-            self.assertEqual(desktop.geometry(app),
-                             (left + CASCADE, top + CASCADE, MAIN_WIDTH, MAIN_HEIGHT))
+            wait_until(lambda: desktop.geometry(app) == (left + CASCADE, top + CASCADE,
+                                                         MAIN_WIDTH, MAIN_HEIGHT),
+                       5, what="the application window beside the column window")
             self.assertEqual(len(desktop.windows()), 3)
             # It shows the application the link named.
             wait_until(lambda: "GET /apps/calculator.html 200" in served(desktop), 15,
