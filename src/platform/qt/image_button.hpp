@@ -13,6 +13,8 @@ public:
     explicit ImageButton(QWidget* parent);
 
     void setPictures(QPixmap normal, QPixmap hover, QPixmap pressed);
+    // 0 normal, 1 pointer over it, 2 pressed, as set.
+    const QPixmap& picture(std::size_t state) const { return pictures_.at(state); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

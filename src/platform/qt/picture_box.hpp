@@ -23,6 +23,8 @@ public:
     PictureBox(QWidget* parent, bool titleBar);
 
     void setPicture(QPixmap picture);
+    const QPixmap& picture() const { return picture_; }
+    bool dragsWindow() const { return titleBar_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

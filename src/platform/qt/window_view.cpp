@@ -1,29 +1,17 @@
 #include "platform/qt/window_view.hpp"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QSignalBlocker>
-#include <algorithm>
 #include <utility>
 
 #include "platform/qt/browser_view.hpp"
-#include "platform/qt/image_button.hpp"
-#include "platform/qt/picture_box.hpp"
+#include "platform/qt/control_properties.hpp"
 #include "platform/qt/qt_text.hpp"
 #include "platform/qt/skinned_menu.hpp"
-#include "platform/qt/transparent_label.hpp"
 
 namespace quillo::qt {
 namespace {
-
-constexpr int kDefaultFontHeight = 12;
-// A geometry the window system has not confirmed yet is waited for this
-// long; later reports count as moves of the user or the window manager.
-constexpr qint64 kGeometryConfirmMs = 1000;
 
 // Nesting counter for "this change comes from the model".
 class Applying {
@@ -36,31 +24,6 @@ public:
 private:
     int& depth_;
 };
-
-// Labels tall enough for two lines wrap their text; one-line labels keep
-// it on their one line.
-void fitLines(QWidget* widget) {
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setWordWrap(label->height() >= 2 * label->fontMetrics().height());
-    }
-}
-
-QRect toQRect(ui::Rect rect) {
-    return {rect.left, rect.top, rect.width, rect.height};
-}
-
-ui::Point toPoint(QPoint point) {
-    return {point.x(), point.y()};
-}
-
-QFont fontOf(const ui::Control& control, QFont font) {
-    const std::optional<ui::Font> defined = control.font();
-    font.setPixelSize(defined && defined->height > 0 ? defined->height : kDefaultFontHeight);
-    if (defined) {
-        font.setWeight(static_cast<QFont::Weight>(std::clamp(defined->weight, 100, 900)));
-    }
-    return font;
-}
 
 // Tray notifications as the program's action codes: left click 1, double
 // click 2, right click (context) 3; other notifications have no code.
@@ -86,6 +49,7 @@ WindowView::WindowView(ui::Window& window, ui::WindowModel& model, QWebEnginePro
       model_(model),
       profile_(profile),
       name_(window.name()) {
+    setObjectName(sourceText(window.name()));
     setWindowTitle(displayText(window.title()));
     if (const std::optional<ui::Color> background = window.background()) {
         QPalette colours = palette();
@@ -112,7 +76,12 @@ void WindowView::build(const ui::Window& window) {
                 parent = found->second;
             }
         }
-        if (QWidget* widget = createWidget(*control, parent)) {
+        if (control->kind() == ui::ControlKind::Timer) {
+            auto* timer = new QTimer(this);
+            connect(timer, &QTimer::timeout, this,
+                    [this, name = control->name()] { report(name, ui::EventKind::Tick); });
+            timers_.emplace(control->name(), timer);
+        } else if (QWidget* widget = createControlWidget(*control, parent, *this, profile_)) {
             widgets_.emplace(control->name(), widget);
         }
     }
@@ -126,94 +95,6 @@ void WindowView::build(const ui::Window& window) {
     for (const std::unique_ptr<ui::Control>& control : window.controls()) {
         applyAll(window, *control);
     }
-}
-
-QWidget* WindowView::createWidget(const ui::Control& control, QWidget* parent) {
-    const std::string name = control.name();
-    QWidget* widget = nullptr;
-    switch (control.kind()) {
-        case ui::ControlKind::PictureBox:
-            widget = new PictureBox(parent, control.dragsWindow());
-            break;
-        case ui::ControlKind::ImageButton: {
-            auto* button = new ImageButton(parent);
-            connect(button, &QAbstractButton::clicked, this,
-                    [this, name] { report(name, ui::EventKind::Clicked); });
-            widget = button;
-            break;
-        }
-        case ui::ControlKind::TransparentLabel:
-            widget = new TransparentLabel(parent, control.cursor() == ui::Cursor::Hand,
-                                          [this, name](QPoint position) {
-                                              ui::EventArgs args;
-                                              args.position = toPoint(position);
-                                              report(name, ui::EventKind::LeftButtonDown, args);
-                                          });
-            break;
-        case ui::ControlKind::PlainLabel:
-            widget = new QLabel(parent);
-            break;
-        case ui::ControlKind::CheckBox: {
-            auto* box = new QCheckBox(parent);
-            connect(box, &QCheckBox::clicked, this, [this, name](bool checked) {
-                if (ui::Window* window = liveWindow()) {
-                    if (ui::Control* live = window->findControl(name)) {
-                        live->setChecked(checked);
-                    }
-                }
-                report(name, ui::EventKind::Clicked);
-            });
-            widget = box;
-            break;
-        }
-        case ui::ControlKind::PushButton: {
-            auto* button = new QPushButton(parent);
-            connect(button, &QPushButton::clicked, this,
-                    [this, name] { report(name, ui::EventKind::Clicked); });
-            widget = button;
-            break;
-        }
-        case ui::ControlKind::Timer: {
-            auto* timer = new QTimer(this);
-            connect(timer, &QTimer::timeout, this,
-                    [this, name] { report(name, ui::EventKind::Tick); });
-            timers_.emplace(name, timer);
-            return nullptr;
-        }
-        case ui::ControlKind::StatusBar:
-            // Never shown: its part texts live in the model only.
-            return nullptr;
-        case ui::ControlKind::Browser: {
-            BrowserEvents events;
-            events.statusTextChange = [this, name](const Text& text) {
-                ui::EventArgs args;
-                args.text = text;
-                report(name, ui::EventKind::StatusTextChange, args);
-            };
-            events.newWindow = [this, name](const Text& address) {
-                ui::EventArgs args;
-                args.text = address;
-                return closed_ || report(name, ui::EventKind::NewWindow2, args).cancel;
-            };
-            events.documentComplete = [this, name] {
-                report(name, ui::EventKind::DocumentComplete);
-            };
-            events.rightButtonDown = [this, name](QPoint position) {
-                ui::EventArgs args;
-                args.position = toPoint(position);
-                report(name, ui::EventKind::RightButtonDown, args);
-            };
-            widget = new BrowserView(profile_, parent, std::move(events));
-            break;
-        }
-        case ui::ControlKind::HypertextView:
-            widget = new BrowserView(profile_, parent, BrowserEvents{});
-            break;
-    }
-    if (widget != nullptr && control.cursor() == ui::Cursor::Hand) {
-        widget->setCursor(Qt::PointingHandCursor);
-    }
-    return widget;
 }
 
 void WindowView::applyAll(const ui::Window& window, const ui::Control& control) {
@@ -259,70 +140,7 @@ void WindowView::applyControl(const ui::Window& /*window*/, const ui::Control& c
     QWidget* widget = found->second;
     // Changes made while a handler runs (which may block on the network)
     // are painted at once, so the window does not stand half-drawn.
-    bool paintNow = false;
-    switch (property) {
-        case ui::ControlProperty::Geometry:
-            widget->setGeometry(toQRect(control.geometry()));
-            break;
-        case ui::ControlProperty::Visible:
-            widget->setVisible(control.visible());
-            break;
-        case ui::ControlProperty::Text:
-            if (auto* label = qobject_cast<QLabel*>(widget)) {
-                label->setText(displayText(control.text()));
-            } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-                button->setText(displayText(control.text()));
-            }
-            paintNow = true;
-            break;
-        case ui::ControlProperty::TextColor:
-            if (const std::optional<ui::Color> colour = control.textColor()) {
-                QPalette colours = widget->palette();
-                colours.setColor(QPalette::WindowText, toQColor(*colour));
-                colours.setColor(QPalette::ButtonText, toQColor(*colour));
-                widget->setPalette(colours);
-            }
-            break;
-        case ui::ControlProperty::Font:
-            if (control.kind() == ui::ControlKind::TransparentLabel || control.font()) {
-                widget->setFont(fontOf(control, widget->font()));
-            }
-            break;
-        case ui::ControlProperty::Images:
-            if (auto* box = dynamic_cast<PictureBox*>(widget)) {
-                box->setPicture(pixmapOf(control.image(ui::ImageSlot::Normal)));
-            } else if (auto* button = dynamic_cast<ImageButton*>(widget)) {
-                button->setPictures(pixmapOf(control.image(ui::ImageSlot::Normal)),
-                                    pixmapOf(control.image(ui::ImageSlot::Hover)),
-                                    pixmapOf(control.image(ui::ImageSlot::Pressed)));
-            }
-            paintNow = true;
-            break;
-        case ui::ControlProperty::Checked:
-            if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-                const QSignalBlocker quiet(box);
-                box->setChecked(control.checked());
-            }
-            break;
-        case ui::ControlProperty::Address:
-            if (auto* view = dynamic_cast<BrowserView*>(widget)) {
-                // The hypertext view box shows no script dialogs at all.
-                view->navigate(
-                    control.address(),
-                    control.silent() || control.kind() == ui::ControlKind::HypertextView);
-            }
-            break;
-        case ui::ControlProperty::ZOrder:
-            widget->lower();
-            break;
-        case ui::ControlProperty::Interval:
-        case ui::ControlProperty::StatusText:
-            break;
-    }
-    if (property == ui::ControlProperty::Geometry || property == ui::ControlProperty::Font ||
-        property == ui::ControlProperty::Text) {
-        fitLines(widget);
-    }
+    const bool paintNow = applyControlProperty(*widget, control, property);
     if (paintNow && isVisible() && widget->isVisible()) {
         widget->repaint();
     }
@@ -377,8 +195,7 @@ void WindowView::applyWindow(const ui::Window& window, ui::WindowProperty proper
 void WindowView::applyGeometry(const ui::Window& window) {
     const QRect wanted = toQRect(window.geometry());
     const Applying applying(applying_);
-    pendingGeometry_ = wanted;
-    pendingSince_.start();
+    pendingGeometry_.requested(wanted);
     setGeometry(wanted);
 }
 
@@ -504,15 +321,9 @@ void WindowView::reportGeometry() {
         return;
     }
     const QRect actual = geometry();
-    if (pendingGeometry_ && pendingSince_.elapsed() < kGeometryConfirmMs) {
-        // The window system is still catching up with the model's last
-        // request; reports before it arrives are older states.
-        if (actual == *pendingGeometry_) {
-            pendingGeometry_.reset();
-        }
+    if (!pendingGeometry_.isOutsideMove(actual)) {
         return;
     }
-    pendingGeometry_.reset();
     ui::Window* window = liveWindow();
     if (window == nullptr) {
         return;
@@ -538,6 +349,14 @@ ui::EventArgs WindowView::report(const std::string& control, ui::EventKind event
         return args;
     }
     return model_.raise(name_, control, event, std::move(args));
+}
+
+void WindowView::userChecked(const std::string& control, bool checked) {
+    if (ui::Window* window = liveWindow()) {
+        if (ui::Control* live = window->findControl(control)) {
+            live->setChecked(checked);
+        }
+    }
 }
 
 ui::Window* WindowView::liveWindow() {

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QPointer>
-#include <QRect>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWebEngineProfile>
@@ -12,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/qt/control_widgets.hpp"
+#include "platform/qt/window_geometry.hpp"
 #include "ui/model/window_model.hpp"
 
 namespace quillo::qt {
@@ -23,7 +23,7 @@ class BrowserView;
 // or the window. It reports events to the model by window and control name
 // and keeps no reference to the model's Window, which may be freed before
 // this widget is.
-class WindowView final : public QWidget {
+class WindowView final : public QWidget, private ControlEvents {
 public:
     WindowView(ui::Window& window, ui::WindowModel& model, QWebEngineProfile& profile);
 
@@ -53,24 +53,25 @@ protected:
 
 private:
     void build(const ui::Window& window);
-    QWidget* createWidget(const ui::Control& control, QWidget* parent);
     void applyAll(const ui::Window& window, const ui::Control& control);
     void applyGeometry(const ui::Window& window);
     void applyVisible(const ui::Window& window);
     void applyState(const ui::Window& window);
     void applyKeepOnTop(const ui::Window& window);
     void reportGeometry();
-    // Reports an event of a control ("" for the window) to the model.
-    ui::EventArgs report(const std::string& control, ui::EventKind event, ui::EventArgs args = {});
+    // ControlEvents; control "" stands for the window.
+    ui::EventArgs report(const std::string& control, ui::EventKind event,
+                         ui::EventArgs args = {}) override;
+    void userChecked(const std::string& control, bool checked) override;
+    bool closed() const override { return closed_; }
     ui::Window* liveWindow();
 
     ui::WindowModel& model_;
     QWebEngineProfile& profile_;
     std::string name_;
     bool closed_ = false;
-    int applying_ = 0;                      // > 0 while a model value is put on the widget
-    std::optional<QRect> pendingGeometry_;  // asked of the window system, not confirmed yet
-    QElapsedTimer pendingSince_;
+    int applying_ = 0;  // > 0 while a model value is put on the widget
+    PendingGeometry pendingGeometry_;
     // Children owned by this widget through Qt's parent ownership.
     std::map<std::string, QWidget*, std::less<>> widgets_;
     std::map<std::string, QTimer*, std::less<>> timers_;
