@@ -1,0 +1,210 @@
+// The Qt window view in process, on the offscreen platform: windows built
+// from a definition, kept in step with the model, reporting to it.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+#include "core/text.hpp"
+#include "platform/qt/image_button.hpp"
+#include "platform/qt/picture_box.hpp"
+#include "platform/qt/qt_backend.hpp"
+#include "ui/model/window_model.hpp"
+
+namespace quillo::qt {
+namespace {
+
+using ui::ControlKind;
+
+// One window with a draggable title bar and one control of each kind that
+// has a widget, browsers aside.
+std::vector<ui::WindowDef> testDefinitions() {
+    ui::WindowDef window{.name = "ViewWindow",
+                         .width = 300,
+                         .height = 200,
+                         .left = 40,
+                         .top = 50,
+                         .title = "测试窗口"};
+    window.controls = {
+        {.kind = ControlKind::PictureBox,
+         .name = "toppic",
+         .geometry = {0, 0, 300, 30},
+         .dragsWindow = true},
+        {.kind = ControlKind::ImageButton,
+         .name = "关闭按钮",
+         .parent = "toppic",
+         .geometry = {270, 4, 26, 20},
+         .cursor = ui::Cursor::Hand},
+        {.kind = ControlKind::TransparentLabel,
+         .name = "名称标签",
+         .parent = "toppic",
+         .geometry = {33, 4, 100, 24},
+         .text = "名称"},
+        {.kind = ControlKind::PlainLabel, .name = "隐藏标签", .visible = false},
+        {.kind = ControlKind::CheckBox,
+         .name = "勾选框",
+         .geometry = {10, 40, 13, 13},
+         .checked = true},
+        {.kind = ControlKind::PictureBox, .name = "图片", .geometry = {10, 60, 50, 40}},
+        {.kind = ControlKind::Timer, .name = "时钟", .visible = false, .interval = 20},
+    };
+    return {window};
+}
+
+}  // namespace
+
+class WindowViewTest : public QObject {
+    Q_OBJECT
+
+public:
+    explicit WindowViewTest(QtBackend& backend) : backend_(backend) {}
+
+private slots:
+    void init() {
+        model_ = std::make_unique<ui::WindowModel>(
+            backend_, [this](std::string_view name) -> const ui::WindowDef* {
+                return name == definitions_.front().name ? &definitions_.front() : nullptr;
+            });
+        backend_.attach(*model_);
+    }
+
+    void cleanup() {
+        model_->destroy("ViewWindow");
+        model_.reset();
+    }
+
+    void buildsTheWindowFromItsDefinition() {
+        model_->load("ViewWindow");
+        QWidget* view = topLevel("ViewWindow");
+        QVERIFY(view != nullptr);
+        QTRY_VERIFY(view->isVisible());
+        QCOMPARE(view->geometry(), QRect(40, 50, 300, 200));
+        QCOMPARE(view->windowTitle(), QStringLiteral("测试窗口"));
+
+        // Children of the title bar are placed relative to it.
+        auto* close = child<ImageButton>(view, "关闭按钮");
+        QCOMPARE(close->parentWidget()->objectName(), QStringLiteral("toppic"));
+        QCOMPARE(close->geometry(), QRect(270, 4, 26, 20));
+        QCOMPARE(close->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(child<QLabel>(view, "名称标签")->text(), QStringLiteral("名称"));
+        QVERIFY(!child<QLabel>(view, "隐藏标签")->isVisible());
+        QVERIFY(child<QCheckBox>(view, "勾选框")->isChecked());
+
+        // Only the picture box whose definition says so moves the window.
+        QVERIFY(child<PictureBox>(view, "toppic")->dragsWindow());
+        QVERIFY(!child<PictureBox>(view, "图片")->dragsWindow());
+    }
+
+    void followsTheModel() {
+        ui::Window& window = model_->load("ViewWindow");
+        QWidget* view = topLevel("ViewWindow");
+        QTRY_VERIFY(view->isVisible());
+
+        window.control("关闭按钮").move(200, 2, 30, 22);
+        QCOMPARE(child<ImageButton>(view, "关闭按钮")->geometry(), QRect(200, 2, 30, 22));
+        window.control("名称标签").setText(gbk("新名称"));
+        QCOMPARE(child<QLabel>(view, "名称标签")->text(), QStringLiteral("新名称"));
+        window.control("名称标签").hide();
+        QVERIFY(!child<QLabel>(view, "名称标签")->isVisible());
+        window.control("勾选框").setChecked(false);
+        QVERIFY(!child<QCheckBox>(view, "勾选框")->isChecked());
+
+        // Pictures: read from their files; a missing file leaves the slot blank.
+        QTemporaryDir files;
+        const QString normal = files.filePath("normal.png");
+        const QString hover = files.filePath("hover.png");
+        QVERIFY(picture(Qt::red, {26, 20}).save(normal));
+        QVERIFY(picture(Qt::blue, {13, 10}).save(hover));
+        window.control("关闭按钮")
+            .setImages(normal.toStdString(), hover.toStdString(),
+                       files.filePath("missing.png").toStdString());
+        auto* close = child<ImageButton>(view, "关闭按钮");
+        QCOMPARE(close->picture(0).size(), QSize(26, 20));
+        QCOMPARE(close->picture(1).size(), QSize(13, 10));
+        QVERIFY(close->picture(2).isNull());
+        window.control("图片").setImage(normal.toStdString());
+        QCOMPARE(child<PictureBox>(view, "图片")->picture().toImage().pixelColor(1, 1),
+                 QColor(Qt::red));
+
+        window.setTitle(gbk("新标题"));
+        QCOMPARE(view->windowTitle(), QStringLiteral("新标题"));
+        window.move(60, 70, 320, 240);
+        QTRY_COMPARE(view->geometry(), QRect(60, 70, 320, 240));
+        window.hide();
+        QVERIFY(!view->isVisible());
+    }
+
+    void reportsWhatHappensToTheModel() {
+        int clicks = 0;
+        int ticks = 0;
+        ui::Point pressedAt;
+        model_->bind("ViewWindow", "关闭按钮", ui::EventKind::Clicked,
+                     [&](ui::EventArgs&) { ++clicks; });
+        model_->bind("ViewWindow", "时钟", ui::EventKind::Tick, [&](ui::EventArgs&) { ++ticks; });
+        model_->bind("ViewWindow", "名称标签", ui::EventKind::LeftButtonDown,
+                     [&](ui::EventArgs& args) { pressedAt = args.position; });
+        model_->bind("ViewWindow", "勾选框", ui::EventKind::Clicked, [](ui::EventArgs&) {});
+        ui::Window& window = model_->load("ViewWindow");
+        QWidget* view = topLevel("ViewWindow");
+        QTRY_VERIFY(view->isVisible());
+
+        QTest::mouseClick(child<ImageButton>(view, "关闭按钮"), Qt::LeftButton);
+        QCOMPARE(clicks, 1);
+        QTest::mousePress(child<QLabel>(view, "名称标签"), Qt::LeftButton, {}, QPoint(5, 6));
+        QCOMPARE(pressedAt, (ui::Point{5, 6}));
+        QTest::mouseClick(child<QCheckBox>(view, "勾选框"), Qt::LeftButton);
+        QVERIFY(!window.control("勾选框").checked());
+        QTRY_VERIFY(ticks > 0);
+
+        // Once the model has destroyed the window, nothing more is reported.
+        model_->destroy("ViewWindow");
+        QVERIFY(!view->isVisible());
+        const int ticksAtEnd = ticks;
+        QTest::qWait(60);
+        QCOMPARE(ticks, ticksAtEnd);
+    }
+
+private:
+    static QWidget* topLevel(const char* name) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QLatin1String(name) && !widget->isHidden()) {
+                return widget;
+            }
+        }
+        return nullptr;
+    }
+
+    template <typename W>
+    static W* child(QWidget* view, const char* utf8Name) {
+        W* found = view->findChild<W*>(QString::fromUtf8(utf8Name));
+        if (found == nullptr) {
+            qFatal("no widget %s", utf8Name);
+        }
+        return found;
+    }
+
+    static QImage picture(Qt::GlobalColor colour, QSize size) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    }
+
+    QtBackend& backend_;
+    std::vector<ui::WindowDef> definitions_ = testDefinitions();
+    std::unique_ptr<ui::WindowModel> model_;
+};
+
+}  // namespace quillo::qt
+
+int main(int argc, char** argv) {
+    quillo::qt::QtBackend backend;  // owns the QApplication
+    quillo::qt::WindowViewTest tests(backend);
+    return QTest::qExec(&tests, argc, argv);
+}
+
+#include "window_view_test.moc"
