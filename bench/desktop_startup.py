@@ -7,8 +7,8 @@ usage: bench/desktop_startup.py [--build DIR] [--runs N] [--warmup N] [--settle 
                                 [--no-default] [--json FILE] [--shots DIR] [--verbose]
 
 Starts an Xvfb screen (1366x768x24) of its own, a D-Bus session bus and the
-demo content server on 127.0.0.1:8917 (the address built into the program;
-the benchmark refuses to run when the port is taken), then launches
+demo content server on a free port of 127.0.0.1 (handed to the program with
+--content-server), then launches
 BUILD/program/quillo from a fresh temporary copy N times and measures, per
 run:
 
@@ -71,7 +71,6 @@ import os
 import re
 import shutil
 import signal
-import socket
 import statistics
 import subprocess
 import sys
@@ -81,7 +80,8 @@ import time
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 ENVIRONMENT_SOURCE = os.path.join(REPO, "src", "platform", "qt", "web_engine_environment.cpp")
 SCREEN = (1366, 768)
-PORT = 8917
+# The origin the demo site's pages were written for; the server rewrites it.
+SITE_ORIGIN = "http://127.0.0.1:8917/"
 TITLE_BAR_HEIGHT = 28
 FAST_POLL = 0.02
 PAGE = 4096
@@ -100,12 +100,6 @@ def wait_until(predicate, timeout, interval, what):
         if time.monotonic() >= deadline:
             raise BenchError(f"timed out after {timeout:.0f} s waiting for {what}")
         time.sleep(interval)
-
-
-def port_open(port):
-    with socket.socket(socket.AF_INET, socket.SOCK_STREAM) as s:
-        s.settimeout(0.5)
-        return s.connect_ex(("127.0.0.1", port)) == 0
 
 
 # -- flags ----------------------------------------------------------------
@@ -379,8 +373,6 @@ class Bench:
         for path in (os.path.join(self.program_dir, "quillo"), self.server):
             if not os.access(path, os.X_OK):
                 raise BenchError(f"{path} is missing; build the program first")
-        if port_open(PORT):
-            raise BenchError(f"port {PORT} is already taken; stop the other server first")
         try:
             self.workdir = tempfile.mkdtemp(prefix="quillo-bench-")
             self._start_x_server()
@@ -452,12 +444,18 @@ class Bench:
             raise BenchError("the session bus did not start")
 
     def _start_content_server(self):
-        process = self._spawn([self.server, self.site, "--port", str(PORT)], "server")
+        process = self._spawn([self.server, self.site, "--port", "0",
+                               "--rewrite-origin", SITE_ORIGIN], "server")
         self.services.append(process)
-        wait_until(lambda: process.poll() is not None or port_open(PORT), 20, 0.05,
-                   "the content server")
-        if process.poll() is not None:
-            raise BenchError(f"the content server did not start (port {PORT} taken?)")
+
+        def address():
+            if process.poll() is not None:
+                raise BenchError("the content server did not start")
+            with open(os.path.join(self.workdir, "server.log"), errors="replace") as log:
+                found = re.search(r" at (http://127\.0\.0\.1:\d+/)", log.read())
+            return found.group(1) if found else None
+
+        self.server_address = wait_until(address, 20, 0.05, "the content server")
 
     def base_env(self):
         env = dict(os.environ)
@@ -489,7 +487,8 @@ class Bench:
         result = {"variant": label}
         with self._log("program-" + os.path.basename(rundir)) as log:
             started = time.monotonic()
-            program = subprocess.Popen([os.path.join(program_copy, "quillo")],
+            program = subprocess.Popen([os.path.join(program_copy, "quillo"),
+                                        "--content-server", self.server_address],
                                        stdin=subprocess.DEVNULL, stdout=log,
                                        stderr=subprocess.STDOUT, cwd=rundir, env=env,
                                        start_new_session=True)

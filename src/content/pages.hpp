@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "core/version.hpp"
+
 // Every page path the program asks of the content server. A page address is
 // the deciphered base address immediately followed by one of these.
 namespace quillo::pages {
@@ -17,7 +19,7 @@ inline constexpr std::string_view kCustomColumn2Address = "ads/zdylm2dz.html";
 inline constexpr std::string_view kTvPage = "ads/tv.html";
 inline constexpr std::string_view kAppPage = "ads/app.html";
 inline constexpr std::string_view kForcedUpdateSwitch = "ads/qzsj.html";
-inline constexpr std::string_view kOwnVersionSwitch = "ads/1.0.1303.21.html";
+inline constexpr std::string_view kOwnVersionSwitch = version::kOutdatedSwitchPage;
 inline constexpr std::string_view kPopUnderSwitch = "ads/btkg.html";
 inline constexpr std::string_view kPopUnderPeriod = "ads/btsj.html";
 inline constexpr std::string_view kPopUnderPage = "ads/beitou.html";

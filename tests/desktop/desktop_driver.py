@@ -1,25 +1,27 @@
 """Runs the real desktop program under its own X server and looks at it.
 
 A DesktopSession starts a private Xvfb (a free display number chosen by the
-server itself), the demo content server on 127.0.0.1:8917 (the address
-built into the program), and the program in a temporary copy of the staged
-program directory. It offers what a person at the screen can do and see:
+server itself), the demo content server on a free port of 127.0.0.1, and the
+program in a temporary copy of the staged program directory, pointed at that
+server with --content-server. It offers what a person at the screen can do and see:
 windows with their titles and geometry, screenshots, pointer clicks and
 keys. Everything it started is ended when the session closes, whatever
 happened.
 """
 
 import os
+import re
 import shutil
 import signal
-import socket
 import subprocess
 import tempfile
 import time
 
 SCREEN_WIDTH = 1366
 SCREEN_HEIGHT = 768
-SERVER_PORT = 8917
+# The origin the demo site's pages were written for; the content server
+# rewrites it to its own.
+SITE_ORIGIN = "http://127.0.0.1:8917/"
 
 
 class DesktopError(AssertionError):
@@ -90,6 +92,7 @@ class DesktopSession:
         self.bus_address = None
         self.program = None
         self.started_at = None
+        self.server_address = None
 
     # -- life cycle -------------------------------------------------------
 
@@ -188,13 +191,8 @@ class DesktopSession:
             raise DesktopError("the session bus did not start")
 
     def _start_content_server(self):
-        if _port_open(SERVER_PORT):
-            raise DesktopError(f"port {SERVER_PORT} is already taken; stop the other server")
-        process = self._spawn([self.server, self.site, "--port", str(SERVER_PORT)], "server")
-        wait_until(lambda: process.poll() is not None or _port_open(SERVER_PORT), 20,
-                   what="the content server")
-        if process.poll() is not None:
-            raise DesktopError("the content server did not start")
+        self.server_address = start_site_server(self._spawn, self.server, self.site,
+                                                os.path.join(self.artifacts, f"{self.name}.server.log"))
 
     def _copy_program(self):
         self.program_copy = os.path.join(self.workdir, "program")
@@ -232,10 +230,15 @@ class DesktopSession:
             env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
         return env
 
+    def program_command(self, program=None):
+        """The program with the arguments that point it at the session's server."""
+        return [program or os.path.join(self.program_copy, "quillo"),
+                "--content-server", self.server_address]
+
     def start_program(self):
         self.started_at = time.monotonic()
-        self.program = self._spawn([os.path.join(self.program_copy, "quillo")], "program",
-                                   cwd=self.workdir, env=self.env())
+        self.program = self._spawn(self.program_command(), "program", cwd=self.workdir,
+                                   env=self.env())
         return self.program
 
     def program_running(self):
@@ -319,7 +322,19 @@ class DesktopSession:
         return path
 
 
-def _port_open(port):
-    with socket.socket(socket.AF_INET, socket.SOCK_STREAM) as s:
-        s.settimeout(0.5)
-        return s.connect_ex(("127.0.0.1", port)) == 0
+def start_site_server(spawn, server, site, log_path, timeout=20):
+    """Starts the content server on a free port through spawn(args, log_name)
+    and returns its base address once it accepts, read from its log."""
+    process = spawn([server, site, "--port", "0", "--rewrite-origin", SITE_ORIGIN], "server")
+
+    def address():
+        if process.poll() is not None:
+            raise DesktopError("the content server did not start")
+        try:
+            with open(log_path, encoding="utf-8", errors="replace") as log:
+                found = re.search(r" at (http://127\.0\.0\.1:\d+/)", log.read())
+        except FileNotFoundError:
+            return None
+        return found.group(1) if found else None
+
+    return wait_until(address, timeout, what="the content server")

@@ -1,6 +1,9 @@
-// quillo-content-server DIR [--port N]
+// quillo-content-server DIR [--port N] [--rewrite-origin URL]
 // Demo content server: serves the tree under DIR on 127.0.0.1 (port 8917
 // unless given; 0 picks a free one), byte for byte, DIR/index.html at "/".
+// With --rewrite-origin, HTML pages that name the origin URL (the address the
+// tree was written for, e.g. http://127.0.0.1:8917/) name this server's own
+// origin instead, so the tree works on any port.
 // Logs each request as "METHOD PATH STATUS" on stdout. Pages may report
 // what happens in them through /report, read back from /report/log (see
 // page_reports.hpp). SIGINT or SIGTERM stops it; it then exits with status 0.
@@ -25,6 +28,7 @@ constexpr int kDefaultPort = 8917;
 struct Arguments {
     std::filesystem::path root;
     int port = kDefaultPort;
+    std::string rewriteOrigin;
 };
 
 std::optional<int> parsePort(std::string_view text) {
@@ -47,6 +51,8 @@ std::optional<Arguments> parseArguments(int argc, char** argv) {
                 return std::nullopt;
             }
             arguments.port = *port;
+        } else if (argument == "--rewrite-origin" && i + 1 < argc) {
+            arguments.rewriteOrigin = argv[++i];
         } else if (!haveRoot && !argument.starts_with("-")) {
             arguments.root = argument;
             haveRoot = true;
@@ -68,12 +74,31 @@ sigset_t stopSignals() {
     return set;
 }
 
+// Replaces every occurrence of `from` in HTML bodies by `to`.
+quillo::PageServer::Handler rewritingOrigin(quillo::PageServer::Handler serve, std::string from,
+                                            std::string to) {
+    return [serve = std::move(serve), from = std::move(from), to = std::move(to)](
+               const httplib::Request& request, httplib::Response& response) {
+        serve(request, response);
+        if (from.empty() || from == to ||
+            !response.get_header_value("Content-Type").starts_with("text/html")) {
+            return;
+        }
+        std::string& body = response.body;
+        for (std::size_t at = body.find(from); at != std::string::npos;
+             at = body.find(from, at + to.size())) {
+            body.replace(at, from.size(), to);
+        }
+    };
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::optional<Arguments> arguments = parseArguments(argc, argv);
     if (!arguments) {
-        std::fprintf(stderr, "usage: quillo-content-server DIR [--port N]\n");
+        std::fprintf(stderr,
+                     "usage: quillo-content-server DIR [--port N] [--rewrite-origin URL]\n");
         return 2;
     }
     std::error_code error;
@@ -91,7 +116,18 @@ int main(int argc, char** argv) {
     pthread_sigmask(SIG_BLOCK, &blocked, nullptr);
 
     quillo::PageReports reports;
-    quillo::PageServer server(quillo::demoSiteHandler(root, reports), {.port = arguments->port});
+    // The handler learns the port only once the server has bound it.
+    int boundPort = 0;
+    quillo::PageServer::Handler handler = quillo::demoSiteHandler(root, reports);
+    if (!arguments->rewriteOrigin.empty()) {
+        handler = [site = std::move(handler), from = arguments->rewriteOrigin, &boundPort](
+                      const httplib::Request& request, httplib::Response& response) {
+            rewritingOrigin(site, from, "http://127.0.0.1:" + std::to_string(boundPort) + "/")(
+                request, response);
+        };
+    }
+    quillo::PageServer server(std::move(handler), {.port = arguments->port});
+    boundPort = server.port();
     if (!server.bound()) {
         std::fprintf(stderr, "quillo-content-server: cannot listen on 127.0.0.1:%d\n",
                      arguments->port);
