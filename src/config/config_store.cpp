@@ -1,5 +1,7 @@
 #include "config/config_store.hpp"
 
+#include <string>
+
 namespace quillo {
 namespace {
 
@@ -16,7 +18,13 @@ Text ConfigStore::readConfig(std::string_view key) const {
 }
 
 void ConfigStore::writeConfig(std::string_view key, std::string_view value) const {
-    file_.write(kSection, key, value);
+    if (file_.write(kSection, key, value) || !log_) {
+        return;
+    }
+    log_(writeFailed_ ? LogLevel::Debug : LogLevel::Warning, "quillo.config",
+         "cannot write " + std::string(key) + " to " + file_.path().string() +
+             "; the setting keeps its old value");
+    writeFailed_ = true;
 }
 
 }  // namespace quillo

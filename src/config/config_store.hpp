@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "config/ini_file.hpp"
+#include "core/log.hpp"
 #include "core/text.hpp"
 
 namespace quillo {
@@ -28,8 +29,14 @@ public:
 
     const std::filesystem::path& path() const { return file_.path(); }
 
+    // A write that fails is reported here (category "quillo.config"): the
+    // first as a warning, later ones at debug level.
+    void setLogSink(LogSink sink) { log_ = std::move(sink); }
+
 private:
     IniFile file_;
+    LogSink log_;
+    mutable bool writeFailed_ = false;
 };
 
 }  // namespace quillo

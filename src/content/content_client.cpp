@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <string>
 #include <utility>
 
 #include "content/decipher.hpp"
@@ -86,18 +87,27 @@ struct ContentClient::Impl {
         }
         CURL* h = handle.get();
         curl_easy_setopt(h, CURLOPT_URL, address.c_str());
-        if (curl_easy_perform(h) != CURLE_OK) {
+        if (const CURLcode result = curl_easy_perform(h); result != CURLE_OK) {
+            report(address, curl_easy_strerror(result));
             return {};
         }
         long status = 0;
         if (curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status) != CURLE_OK || status < 200 ||
             status > 299) {
+            report(address, "HTTP status " + std::to_string(status));
             return {};
         }
         return textFromBytes(body);
     }
 
+    void report(const Text& address, const std::string& why) const {
+        if (log) {
+            log(LogLevel::Warning, "quillo.content", address + ": " + why);
+        }
+    }
+
     ContentClientLimits limits;
+    LogSink log;
     CurlHandle handle;
     std::string body;
 };
@@ -122,6 +132,10 @@ Text ContentClient::pageAddress(std::string_view path) const {
     Text address = baseAddress();
     address.append(path);
     return address;
+}
+
+void ContentClient::setLogSink(LogSink sink) {
+    impl_->log = std::move(sink);
 }
 
 Text ContentClient::fetchPage(std::string_view path) {

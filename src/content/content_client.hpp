@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/log.hpp"
 #include "core/text.hpp"
 
 namespace quillo {
@@ -39,6 +40,9 @@ public:
     // failure: no connection, time-out, a status other than 2xx, a body over
     // the size cap.
     Text fetchPage(std::string_view path);
+
+    // Failed requests are reported here (category "quillo.content").
+    void setLogSink(LogSink sink);
 
 private:
     struct Impl;
