@@ -1,25 +1,99 @@
-// The desktop program: the Qt backend and the Linux platform wired into one
-// App. It takes no arguments; everything else starts in the main window's
-// created event.
+// The desktop program: reads its command line, then wires the Qt backend and
+// the Linux platform into one App. Everything else starts in the main
+// window's created event.
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/app.hpp"
+#include "app/command_line.hpp"
+#include "config/config_seed.hpp"
 #include "config/config_store.hpp"
 #include "content/content_client.hpp"
+#include "content/decipher.hpp"
 #include "content/server_addresses.hpp"
+#include "core/version.hpp"
+#include "platform/linux/config_location.hpp"
 #include "platform/linux/linux_platform.hpp"
+#include "platform/linux/system_log.hpp"
+#include "platform/qt/display_platform.hpp"
+#include "platform/qt/log_output.hpp"
 #include "platform/qt/qt_backend.hpp"
+#include "platform/qt/single_instance.hpp"
 #include "ui/definitions/window_definitions.hpp"
+#include "ui/definitions/window_names.hpp"
 #include "ui/model/window_model.hpp"
 
-int main() {
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const quillo::CommandLine line = quillo::parseCommandLine(arguments);
+    switch (line.action) {
+        case quillo::CommandLine::Action::ShowHelp:
+            std::fputs(quillo::helpText("quillo").c_str(), stdout);
+            return 0;
+        case quillo::CommandLine::Action::ShowVersion:
+            std::printf("quillo %.*s\n", static_cast<int>(quillo::version::kVersion.size()),
+                        quillo::version::kVersion.data());
+            return 0;
+        case quillo::CommandLine::Action::Refuse:
+            std::fprintf(stderr, "quillo: %s\nTry 'quillo --help'.\n", line.message.c_str());
+            return 2;
+        case quillo::CommandLine::Action::Run:
+            break;
+    }
+
+    quillo::qt::installLogOutput(&quillo::linux_platform::writeLogLine);
+    quillo::qt::preferXWayland();
+    const quillo::LogSink log = quillo::qt::logSink();
+
     quillo::qt::QtBackend backend;
     quillo::LinuxPlatform platform(backend);
-    quillo::ConfigStore config(platform.programDirectory());
-    quillo::ContentClient content{std::string(quillo::serverAddressCipher())};
+
+    // Config.ini beside the program, or per user when the program directory
+    // is not writable; created from the shipped defaults when missing.
+    const std::filesystem::path programDirectory = platform.programDirectory();
+    const std::filesystem::path configDirectory =
+        quillo::linux_platform::configDirectory(programDirectory);
+    if (quillo::ensureConfigFile(configDirectory, programDirectory / "Config.ini")) {
+        log(quillo::LogLevel::Info, "quillo.config",
+            "created " + (configDirectory / "Config.ini").string());
+    }
+    quillo::ConfigStore config(configDirectory);
+    config.setLogSink(log);
+
+    const std::string serverCipher = line.contentServer.empty()
+                                         ? std::string(quillo::serverAddressCipher())
+                                         : quillo::encipherText(line.contentServer);
+    quillo::ContentClient content{serverCipher};
+    content.setLogSink(log);
+    log(quillo::LogLevel::Info, "quillo.content", "content server " + content.baseAddress());
+
     quillo::ui::WindowModel windows(backend, quillo::ui::findWindowDefinition);
     backend.attach(windows);
     quillo::App app(config, content, platform, windows);
     app.bindBehaviours();
+
+    // One program per Config.ini: a later start hands over to the running
+    // one, which comes back as from a click on its tray icon, and ends.
+    quillo::qt::SingleInstance instance(
+        quillo::linux_platform::instanceSocketPath(config.path()).string());
+    const bool handedOver = instance.handOverOrListen([&windows, &backend] {
+        if (windows.find(quillo::ui::kMainWindow) == nullptr) {
+            return;
+        }
+        quillo::ui::EventArgs click;
+        click.code = 1;
+        windows.raise(quillo::ui::kMainWindow, "", quillo::ui::EventKind::TrayAction, click);
+        if (const quillo::ui::Window* main = windows.find(quillo::ui::kMainWindow)) {
+            backend.bringToFront(*main);
+        }
+    });
+    if (handedOver) {
+        log(quillo::LogLevel::Info, "quillo.app", "handed over to the running program");
+        return 0;
+    }
     app.start();
     return backend.run();
 }

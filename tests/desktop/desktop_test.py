@@ -4,8 +4,8 @@ usage: desktop_test.py --program-dir DIR --server EXE --site DIR --artifacts DIR
                        [unittest arguments, e.g. DesktopTest.test_startup]
 
 Each test starts its own X server, content server and program copy (see
-desktop_driver.py). The content server must listen on 127.0.0.1:8917, so
-these tests run one at a time. A failing test leaves a screenshot and the
+desktop_driver.py). The content server listens on a free port, which the
+program is given with --content-server. A failing test leaves a screenshot and the
 logs in the artifacts directory.
 """
 
@@ -332,13 +332,37 @@ class DesktopTest(unittest.TestCase):
             self.assertTrue(desktop.program_running(), "the program ended instead of hiding")
             self.assertFalse(desktop.is_visible(window))
 
+    def test_second_start_hands_over_to_the_running_program(self):
+        with self.session(config_with(Language="1", Tray="1")) as desktop:
+            window = self.start_main_window(desktop)
+            desktop.click(MAIN_LEFT + CLOSE_BUTTON[0], MAIN_TOP + CLOSE_BUTTON[1])
+            wait_until(lambda: not desktop.is_visible(window), 10,
+                       what="the main window to hide to the tray")
+            first = desktop.program
+
+            second = desktop._spawn(desktop.program_command(), "second", cwd=desktop.workdir,
+                                    env=desktop.env())
+            self.assertEqual(second.wait(timeout=60), 0, "the second start did not hand over")
+            self.assertTrue(first.poll() is None, "the running program ended")
+            wait_until(lambda: desktop.is_visible(window), 10,
+                       what="the running program's main window to come back")
+            self.assertEqual(len(desktop.windows(display_name("1"))), 1)
+
+    def test_missing_config_ini_is_created_with_defaults(self):
+        with self.session() as desktop:
+            os.remove(desktop.config_path)
+            self.start_main_window(desktop, "1")
+            self.assertEqual(desktop.config_value("Language"), "1")
+            self.assertEqual(desktop.config_value("Tray"), "1")
+
     def test_without_network_shows_notice_and_ends(self):
         if subprocess.run(["unshare", "-n", "true"], capture_output=True).returncode != 0:
             self.skipTest("no permission for a network namespace here")
         with self.session(config_with(Language="1")) as desktop:
             program = os.path.join(desktop.program_copy, "quillo")
             # A fresh network namespace has only a loopback interface.
-            desktop.program = desktop._spawn(["unshare", "-n", program], "program",
+            desktop.program = desktop._spawn(["unshare", "-n"] + desktop.program_command(program),
+                                             "program",
                                              cwd=desktop.workdir, env=desktop.env())
             notice = desktop.window_named("提示", timeout=60)
             self.assertEqual(desktop.windows(), [notice],

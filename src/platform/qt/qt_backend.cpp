@@ -4,7 +4,6 @@
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWebEngineProfile>
@@ -26,9 +25,8 @@ constexpr int kExposeWaitMs = 1000;
 std::unique_ptr<QApplication> makeApplication(int& argc, char** argv) {
     prepareWebEngineEnvironment();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    // The engine's start-up report is not for the user's terminal;
-    // QT_LOGGING_RULES can still turn it on.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    // Messages below warnings (the engine's start-up report among them) are
+    // off unless QT_LOGGING_RULES turns them on: see installLogOutput.
     auto application = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillo"));
     // The main window hides to the tray and message boxes come and go:
@@ -75,6 +73,16 @@ void QtBackend::deleteClosedViews() {
 WindowView* QtBackend::viewOf(const ui::Window& window) const {
     const auto found = views_.find(&window);
     return found == views_.end() ? nullptr : found->second.get();
+}
+
+void QtBackend::bringToFront(const ui::Window& window) {
+    WindowView* view = viewOf(window);
+    if (view == nullptr || !view->isVisible()) {
+        return;
+    }
+    view->setWindowState(view->windowState() & ~Qt::WindowMinimized);
+    view->raise();
+    view->activateWindow();
 }
 
 void QtBackend::windowCreated(ui::Window& window) {

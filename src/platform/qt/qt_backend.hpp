@@ -55,6 +55,10 @@ public:
     ui::Point pointerPosition() override;
     void quit() override;
 
+    // Brings a shown window in front of the others and gives it the focus,
+    // also when it was minimized (a later start of the program handing over).
+    void bringToFront(const ui::Window& window);
+
     // DisplayServices
     void messageBox(const Text& text, const Text& title, MessageIcon icon) override;
     ScreenSize screenSize() override;
