@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: all deps configure build test test-sanitize demo bench bench-desktop bench-player format clean
+.PHONY: all deps configure build test test-sanitize demo bench bench-desktop bench-player package format clean
 
 all: build
 
@@ -41,6 +41,10 @@ bench-desktop: build
 # the player window painted and its page shown, under Xvfb.
 bench-player: build
 	/usr/bin/python3 bench/player_window.py --build $(BUILD_DIR)
+
+# The Debian package, in $(BUILD_DIR)/package/.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 format:
 	git ls-files '*.cpp' '*.hpp' | xargs clang-format -i
