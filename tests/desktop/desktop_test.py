@@ -50,9 +50,9 @@ FIRST_APP_OPEN_BUTTON = (277, 133)  # "打开" of the first application, page-re
 APP_BUTTON_GREEN = (0x91, 0xBB, 0x00)
 
 
-def page_reports():
-    """What the demo pages reported to the demo server, one entry a line."""
-    with urllib.request.urlopen("http://127.0.0.1:8917/report/log", timeout=5) as answer:
+def page_reports(desktop):
+    """What the demo pages reported to the session's demo server, one entry a line."""
+    with urllib.request.urlopen(desktop.server_address + "report/log", timeout=5) as answer:
         return answer.read().decode("utf-8", "replace").splitlines()
 
 
@@ -70,8 +70,8 @@ def served(desktop):
         return f.read().decode("utf-8", "replace")
 
 
-def film_reports(film, event):
-    return [f for f in map(report_fields, page_reports())
+def film_reports(desktop, film, event):
+    return [f for f in map(report_fields, page_reports(desktop))
             if f.get("film") == str(film) and f.get("event") == event]
 
 
@@ -191,11 +191,11 @@ class DesktopTest(unittest.TestCase):
                        what="the player window beside the main window")
             self.assertEqual(desktop.config_value("PlayerOpen"), "2")
             # The page plays its clip by itself, muted, as browsers allow.
-            wait_until(lambda: film_reports(1, "playing"), 30, interval=0.5,
+            wait_until(lambda: film_reports(desktop, 1, "playing"), 30, interval=0.5,
                        what="the play page's video to start")
-            wait_until(lambda: any(float(f["time"]) >= 1.5 for f in film_reports(1, "time")),
+            wait_until(lambda: any(float(f["time"]) >= 1.5 for f in film_reports(desktop, 1, "time")),
                        20, interval=0.5, what="the video to play on")
-            self.assertEqual(film_reports(1, "playing")[0]["muted"], "1")
+            self.assertEqual(film_reports(desktop, 1, "playing")[0]["muted"], "1")
             # The engine opened no window of its own: only the two skinned ones.
             self.assertEqual(len(desktop.windows()), 2)
             desktop.save_screenshot("player")
@@ -211,16 +211,16 @@ class DesktopTest(unittest.TestCase):
         with self.session(config_with(Language="1")) as desktop:
             self.start_main_window(desktop)
             player = self.open_player(desktop)
-            wait_until(lambda: film_reports(1, "playing"), 30, interval=0.5,
+            wait_until(lambda: film_reports(desktop, 1, "playing"), 30, interval=0.5,
                        what="the video to start")
             page_left = MAIN_LEFT + CASCADE
             page_top = MAIN_TOP + CASCADE + CONTENT_TOP
             for leave in ("Escape", "page"):
                 with self.subTest(leave=leave):
-                    before = len(film_reports(1, "fullscreen-off"))
+                    before = len(film_reports(desktop, 1, "fullscreen-off"))
                     desktop.click(page_left + FULL_SCREEN_BUTTON[0],
                                   page_top + FULL_SCREEN_BUTTON[1])
-                    wait_until(lambda: film_reports(1, "fullscreen-on"), 15, interval=0.3,
+                    wait_until(lambda: film_reports(desktop, 1, "fullscreen-on"), 15, interval=0.3,
                                what="the page to enter full screen")
                     full = wait_until(
                         lambda: [w for w in desktop.windows()
@@ -232,7 +232,7 @@ class DesktopTest(unittest.TestCase):
                     else:
                         # The page's own button leaves full screen.
                         desktop.click(SCREEN_WIDTH - FULL_SCREEN_EXIT[0], FULL_SCREEN_EXIT[1])
-                    wait_until(lambda: len(film_reports(1, "fullscreen-off")) > before, 15,
+                    wait_until(lambda: len(film_reports(desktop, 1, "fullscreen-off")) > before, 15,
                                interval=0.3, what="the page to leave full screen")
                     wait_until(lambda: not desktop.is_visible(full), 10,
                                what="the full-screen window to go")
@@ -282,9 +282,9 @@ class DesktopTest(unittest.TestCase):
             visits = []
             for run in range(2):
                 self.start_main_window(desktop)
-                wait_until(lambda: len([r for r in page_reports() if "page=index" in r]) > run,
+                wait_until(lambda: len([r for r in page_reports(desktop) if "page=index" in r]) > run,
                            45, interval=0.5, what="the library page's visit report")
-                visits.append(report_fields([r for r in page_reports() if "page=index" in r][-1]))
+                visits.append(report_fields([r for r in page_reports(desktop) if "page=index" in r][-1]))
                 # Quit through the options menu, as a user ends the program.
                 desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
                 desktop.window_named(OPTIONS_MENUS["1"], timeout=10)
