@@ -74,6 +74,11 @@ void BrowserView::command(ui::BrowserCommand command) {
     }
 }
 
+void BrowserView::shutDown() {
+    leaveFullScreen();
+    page_->triggerAction(QWebEnginePage::Stop);
+}
+
 QWebEnginePage* BrowserView::openWindow(QuietPage& opener, const QUrl& address) {
     const bool cancel = events_.newWindow
                             ? events_.newWindow(addressText(address.toString(QUrl::FullyEncoded)))
@@ -92,20 +97,20 @@ void BrowserView::onFullScreenRequested(QWebEngineFullScreenRequest request) {
     request.accept();
     if (request.toggleOn()) {
         fullScreen_ = std::make_unique<FullScreenWindow>(*page_);
-    } else {
-        leaveFullScreen();
+        return;
+    }
+    leaveFullScreen();
+    // Back to the skinned window the page was shown in.
+    if (QWidget* top = window(); top->isVisible()) {
+        top->raise();
+        top->activateWindow();
     }
 }
 
 void BrowserView::leaveFullScreen() {
-    if (!fullScreen_) {
-        return;
-    }
-    setPage(page_);
-    fullScreen_.reset();
-    if (QWidget* top = window(); top->isVisible()) {
-        top->raise();
-        top->activateWindow();
+    if (fullScreen_) {
+        setPage(page_);
+        fullScreen_.reset();
     }
 }
 

@@ -47,6 +47,8 @@ public:
     void command(ui::BrowserCommand command);
 
     bool fullScreen() const { return fullScreen_ != nullptr; }
+    // The window is closing: the page leaves full screen and stops loading.
+    void shutDown();
 
 private:
     QWebEnginePage* openWindow(QuietPage& opener, const QUrl& address);

@@ -279,7 +279,7 @@ void WindowView::close() {
     }
     for (auto& [name, widget] : widgets_) {
         if (auto* view = dynamic_cast<BrowserView*>(widget)) {
-            view->stop();
+            view->shutDown();
         }
     }
     if (!tray_.isNull()) {
