@@ -17,6 +17,7 @@
 #include "core/version.hpp"
 #include "platform/linux/config_location.hpp"
 #include "platform/linux/linux_platform.hpp"
+#include "platform/linux/successor_process.hpp"
 #include "platform/linux/system_log.hpp"
 #include "platform/qt/display_platform.hpp"
 #include "platform/qt/log_output.hpp"
@@ -43,6 +44,10 @@ int main(int argc, char** argv) {
         case quillo::CommandLine::Action::Run:
             break;
     }
+
+    // A restarted program begins only once its predecessor has ended, so
+    // that it never meets its windows, tray icon or single-instance socket.
+    quillo::linux_platform::awaitPredecessor();
 
     quillo::qt::installLogOutput(&quillo::linux_platform::writeLogLine);
     quillo::qt::preferXWayland();

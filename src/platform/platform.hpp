@@ -31,6 +31,12 @@ public:
     // program that cannot be started fails silently.
     virtual void startProgram(const std::filesystem::path& program) = 0;
 
+    // Starts the program file again as the successor of this process, for a
+    // restart: it waits until this process has ended before it does
+    // anything. Returns whether it was started; only then must the caller
+    // end this process (cleanly, by destroying the main window).
+    virtual bool startSuccessor(const std::filesystem::path& program) = 0;
+
     // Ends the own process at once with the exit code, without running any
     // further handler. Test implementations record the request and return.
     virtual void endProcess(int exitCode) = 0;

@@ -132,7 +132,8 @@ TEST(AutostartEntry, HoldsTypeNameExecAndEnabledFlag) {
               "Name=Quillo影音\n"
               "Exec=\"/opt/my apps/quillo\"\n"
               "Terminal=false\n"
-              "X-GNOME-Autostart-enabled=true\n");
+              "X-GNOME-Autostart-enabled=true\n"
+              "X-Quillo-Autostart=true\n");
 }
 
 TEST(AutostartEntry, LineBreaksCannotAddKeys) {
@@ -163,6 +164,20 @@ TEST(AutostartEntry, PlatformWritesAndRemovesEntryUnderXdgConfigHome) {
     platform.unregisterAutoStart(gbk("Quillo影音"));
     EXPECT_FALSE(fs::exists(entry));
     platform.unregisterAutoStart(gbk("Quillo影音"));  // missing: nothing happens
+}
+
+TEST(AutostartEntry, AnotherProgramsEntryOfTheSameNameIsLeftAlone) {
+    TempDir config;
+    const fs::path directory = config.path() / "autostart";
+    fs::create_directories(directory);
+    const fs::path entry = directory / "quillo.desktop";
+    const std::string foreign = "[Desktop Entry]\nType=Application\nExec=/usr/bin/other\n";
+    std::ofstream(entry, std::ios::binary) << foreign;
+
+    EXPECT_FALSE(linux_platform::writeAutostartEntry(directory, "quillo", "/opt/quillo/quillo"));
+    EXPECT_FALSE(linux_platform::removeAutostartEntry(directory, "quillo"));
+    EXPECT_EQ(readFile(entry), foreign);
+    EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 1);
 }
 
 TEST(AutostartEntry, DirectoryFallsBackToHomeConfig) {

@@ -19,6 +19,12 @@ void RecordingPlatform::startProgram(const std::filesystem::path& program) {
     journal_->add("start " + program.string());
 }
 
+bool RecordingPlatform::startSuccessor(const std::filesystem::path& program) {
+    successorRequests_.push_back(program);
+    journal_->add("successor " + program.string() + (successorStarts_ ? "" : " failed"));
+    return successorStarts_;
+}
+
 void RecordingPlatform::endProcess(int exitCode) {
     exitRequests_.push_back(exitCode);
     journal_->add("exit " + std::to_string(exitCode));

@@ -13,7 +13,8 @@ namespace quillo {
 
 // The platform of the tests: answers from settable values and records every
 // request. Requests also go to the journal (its own, or one shared with a
-// HeadlessBackend) as "open <address>", "start <program>", "exit <code>",
+// HeadlessBackend) as "open <address>", "start <program>", "successor <program>"
+// (with " failed" when it could not start), "exit <code>",
 // "message <text>", "autostart on|off <entry>" and "screensaver on|off";
 // working-set trims, which the memory timer asks for five times a second,
 // are only counted. Texts in the journal are decoded to UTF-8.
@@ -27,6 +28,7 @@ public:
     bool networkConnected() override { return network_; }
     void openAddress(const Text& address) override;
     void startProgram(const std::filesystem::path& program) override;
+    bool startSuccessor(const std::filesystem::path& program) override;
     void endProcess(int exitCode) override;
     void messageBox(const Text& text, const Text& title, MessageIcon icon) override;
     void registerAutoStart(const Text& entryName, const Text& commandLine) override;
@@ -41,12 +43,18 @@ public:
     // Answers. The network is connected and the screen 1366 x 768 unless set.
     void setNetworkConnected(bool connected) { network_ = connected; }
     void setScreenSize(ScreenSize size) { screen_ = size; }
+    // Whether a successor can be started (true unless set).
+    void setSuccessorStarts(bool starts) { successorStarts_ = starts; }
 
     // Requests.
     Journal& journal() { return *journal_; }
     const Journal& journal() const { return *journal_; }
     const std::vector<Text>& openedAddresses() const { return openedAddresses_; }
     const std::vector<std::filesystem::path>& startedPrograms() const { return startedPrograms_; }
+    // Every request to start a successor, answered or not.
+    const std::vector<std::filesystem::path>& successorRequests() const {
+        return successorRequests_;
+    }
     // The code of the first request to end the process; none when none came.
     std::optional<int> exitCode() const;
     const std::vector<int>& exitRequests() const { return exitRequests_; }
@@ -76,9 +84,11 @@ private:
     std::filesystem::path directory_;
     bool network_ = true;
     ScreenSize screen_{1366, 768};
+    bool successorStarts_ = true;
 
     std::vector<Text> openedAddresses_;
     std::vector<std::filesystem::path> startedPrograms_;
+    std::vector<std::filesystem::path> successorRequests_;
     std::vector<int> exitRequests_;
     std::vector<MessageBoxCall> messageBoxes_;
     std::vector<AutoStartCall> autoStartCalls_;

@@ -1,6 +1,8 @@
 #include "platform/linux/autostart_entry.hpp"
 
 #include <cstdlib>
+#include <fstream>
+#include <string>
 #include <system_error>
 
 #include "config/file_replace.hpp"
@@ -8,6 +10,10 @@
 
 namespace quillo::linux_platform {
 namespace {
+
+// The line that marks an entry as written by this program. An entry of the
+// same file name without it belongs to someone else and is left alone.
+constexpr std::string_view kOwnMark = "X-Quillo-Autostart=true";
 
 // Characters that make the desktop-entry format require a quoted argument.
 constexpr std::string_view kReserved = " \t\n\"'\\><~|&;$*?#()`";
@@ -21,6 +27,28 @@ std::string oneLine(std::string text) {
         }
     }
     return text;
+}
+
+bool isOwnEntry(const std::filesystem::path& entry) {
+    std::ifstream in(entry, std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line == kOwnMark) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether something other than this program's own entry is at that path.
+bool foreignEntryAt(const std::filesystem::path& entry) {
+    std::error_code error;
+    const bool present = std::filesystem::symlink_status(entry, error).type() !=
+                         std::filesystem::file_type::not_found;
+    return present && !isOwnEntry(entry);
 }
 
 std::filesystem::path absoluteDirectory(const char* value) {
@@ -96,7 +124,8 @@ std::string autostartEntryText(std::string_view gbkEntryName, std::string_view p
            quoteExecArgument(oneLine(std::string(program))) +
            "\n"
            "Terminal=false\n"
-           "X-GNOME-Autostart-enabled=true\n";
+           "X-GNOME-Autostart-enabled=true\n" +
+           std::string(kOwnMark) + "\n";
 }
 
 bool writeAutostartEntry(const std::filesystem::path& directory, std::string_view gbkEntryName,
@@ -109,16 +138,23 @@ bool writeAutostartEntry(const std::filesystem::path& directory, std::string_vie
     if (error) {
         return false;
     }
-    return replaceFileAtomically(directory / autostartFileName(gbkEntryName),
-                                 autostartEntryText(gbkEntryName, program));
+    const std::filesystem::path entry = directory / autostartFileName(gbkEntryName);
+    if (foreignEntryAt(entry)) {
+        return false;
+    }
+    return replaceFileAtomically(entry, autostartEntryText(gbkEntryName, program));
 }
 
 bool removeAutostartEntry(const std::filesystem::path& directory, std::string_view gbkEntryName) {
     if (directory.empty()) {
         return false;
     }
+    const std::filesystem::path entry = directory / autostartFileName(gbkEntryName);
+    if (foreignEntryAt(entry)) {
+        return false;
+    }
     std::error_code error;
-    std::filesystem::remove(directory / autostartFileName(gbkEntryName), error);
+    std::filesystem::remove(entry, error);
     return !error;
 }
 

@@ -30,6 +30,9 @@ std::string autostartEntryText(std::string_view gbkEntryName, std::string_view p
 
 // Writes the entry atomically (creating the directory), or removes it.
 // Both return whether they succeeded; a missing entry counts as removed.
+// An entry of the same file name that this program did not write (it lacks
+// the program's mark) belongs to another program: both leave it as it is
+// and return false.
 bool writeAutostartEntry(const std::filesystem::path& directory, std::string_view gbkEntryName,
                          std::string_view program);
 bool removeAutostartEntry(const std::filesystem::path& directory, std::string_view gbkEntryName);

@@ -10,6 +10,7 @@
 #include "platform/linux/detached_process.hpp"
 #include "platform/linux/network_state.hpp"
 #include "platform/linux/program_location.hpp"
+#include "platform/linux/successor_process.hpp"
 
 namespace quillo {
 
@@ -26,6 +27,10 @@ void LinuxPlatform::openAddress(const Text& address) {
 
 void LinuxPlatform::startProgram(const std::filesystem::path& program) {
     linux_platform::startDetached(program.string(), {}, linux_platform::ProgramLookup::ExactFile);
+}
+
+bool LinuxPlatform::startSuccessor(const std::filesystem::path& program) {
+    return linux_platform::startSuccessor(program.string(), linux_platform::ownArguments());
 }
 
 void LinuxPlatform::endProcess(int exitCode) {

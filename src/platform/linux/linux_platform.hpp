@@ -20,6 +20,9 @@ public:
     // xdg-open with the address as its one argument, bytes as they are.
     void openAddress(const Text& address) override;
     void startProgram(const std::filesystem::path& program) override;
+    // With this process's own arguments; the successor waits on a pipe
+    // that the kernel closes when this process ends.
+    bool startSuccessor(const std::filesystem::path& program) override;
     // Flushes the standard streams and ends with _exit: static destructors
     // and atexit handlers must not run while the browser engine's threads
     // and child processes are still alive.

@@ -55,13 +55,43 @@ struct ScreenSaverInhibitor::Bus {
     }
 };
 
+namespace {
+
+// The connection opened on its own address must introduce itself to the bus
+// before it can call anyone.
+DBusConnection* openBus(const std::string& address) {
+    Error error;
+    if (address.empty()) {
+        return dbus_bus_get_private(DBUS_BUS_SESSION, error.get());
+    }
+    DBusConnection* connection = dbus_connection_open_private(address.c_str(), error.get());
+    if (connection == nullptr) {
+        return nullptr;
+    }
+    if (!dbus_bus_register(connection, error.get())) {
+        dbus_connection_close(connection);
+        dbus_connection_unref(connection);
+        return nullptr;
+    }
+    return connection;
+}
+
+}  // namespace
+
 ScreenSaverInhibitor::ScreenSaverInhibitor() = default;
-ScreenSaverInhibitor::~ScreenSaverInhibitor() = default;
+
+ScreenSaverInhibitor::ScreenSaverInhibitor(std::string busAddress)
+    : busAddress_(std::move(busAddress)) {}
+
+ScreenSaverInhibitor::~ScreenSaverInhibitor() {
+    // Closing the connection would end the inhibition too; saying so lets
+    // the service drop it at once.
+    setActive(true);
+}
 
 ScreenSaverInhibitor::Bus* ScreenSaverInhibitor::bus() {
     if (!bus_ && !busFailed_) {
-        Error error;
-        DBusConnection* connection = dbus_bus_get_private(DBUS_BUS_SESSION, error.get());
+        DBusConnection* connection = openBus(busAddress_);
         if (connection == nullptr) {
             busFailed_ = true;
             return nullptr;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace quillo::linux_platform {
 
@@ -13,7 +14,11 @@ namespace quillo::linux_platform {
 // bus or no such service, nothing happens.
 class ScreenSaverInhibitor {
 public:
+    // The session bus of the desktop.
     ScreenSaverInhibitor();
+    // The bus at that D-Bus address instead.
+    explicit ScreenSaverInhibitor(std::string busAddress);
+    // Releases an inhibition still held.
     ~ScreenSaverInhibitor();
     ScreenSaverInhibitor(const ScreenSaverInhibitor&) = delete;
     ScreenSaverInhibitor& operator=(const ScreenSaverInhibitor&) = delete;
@@ -28,6 +33,7 @@ private:
     struct Bus;
     Bus* bus();
 
+    std::string busAddress_;  // empty: the session bus
     std::unique_ptr<Bus> bus_;
     bool busFailed_ = false;
     std::optional<std::uint32_t> cookie_;
