@@ -37,6 +37,14 @@ struct BrowserWindowsState {
     Text customColumn2Address;  // ads/zdylm2dz.html, fetched on every click
 };
 
+// The settings window.
+struct SettingsState {
+    // Key Language as read when the settings window last opened; Apply
+    // restarts the program when the key differs from it. Kept after the
+    // window closes, until it opens again.
+    Text openingLanguage;
+};
+
 // Texts shared by the handlers of all windows for the whole run, grouped by
 // the feature that sets them. Created empty.
 struct RunState {
@@ -44,6 +52,7 @@ struct RunState {
     MainBrowserState mainBrowser;
     AdvertState adverts;
     BrowserWindowsState browserWindows;
+    SettingsState settings;
 };
 
 }  // namespace quillo

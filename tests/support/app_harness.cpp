@@ -172,6 +172,9 @@ bool AppHarness::sentToBottom(std::string_view window, std::string_view control)
     return parts_->backend.sentToBottom(window, control);
 }
 
+RecordingPlatform& AppHarness::platform() {
+    return parts_->platform;
+}
 void AppHarness::setNetwork(bool connected) {
     parts_->platform.setNetworkConnected(connected);
 }

@@ -9,6 +9,7 @@
 
 #include "app/app.hpp"
 #include "core/text.hpp"
+#include "platform/headless/recording_platform.hpp"
 #include "ui/model/window.hpp"
 
 namespace quillo::test {
@@ -90,6 +91,7 @@ public:
     bool sentToBottom(std::string_view window, std::string_view control) const;
 
     // What the platform was asked to do.
+    RecordingPlatform& platform();
     void setNetwork(bool connected);
     void setScreen(int width, int height);
     struct MessageBox {

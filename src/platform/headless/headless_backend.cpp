@@ -155,6 +155,16 @@ void HeadlessBackend::raise(std::string_view window, std::string_view control, u
 }
 
 void HeadlessBackend::click(std::string_view window, std::string_view control) {
+    // A check box toggles before its click is reported, as on the screen,
+    // unless a modal window withholds the click.
+    ui::Window* target = model().find(window);
+    const ui::Window* modal = model().activeModal();
+    if (target != nullptr && (modal == nullptr || modal == target)) {
+        ui::Control* box = target->findControl(control);
+        if (box != nullptr && box->kind() == ui::ControlKind::CheckBox) {
+            box->setChecked(!box->checked());
+        }
+    }
     raise(window, control, ui::EventKind::Clicked);
 }
 

@@ -62,7 +62,8 @@ public:
         return timers_.nextTick(window, control);
     }
 
-    // Events as a user or a browser raises them.
+    // Events as a user or a browser raises them. A click on a check box
+    // toggles it first.
     void click(std::string_view window, std::string_view control);
     void leftPress(std::string_view window, std::string_view control, ui::Point position = {});
     void rightPress(std::string_view window, std::string_view control, ui::Point position = {});

@@ -6,11 +6,13 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <QWebEngineProfile>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/qt/dialog_placement.hpp"
 #include "platform/qt/qt_text.hpp"
 #include "platform/qt/web_engine_environment.hpp"
 #include "platform/qt/window_view.hpp"
@@ -43,6 +45,7 @@ QtBackend::QtBackend()
       profile_(makeSharedProfile()) {}
 
 QtBackend::~QtBackend() {
+    retiring_.clear();
     views_.clear();
     deleteClosedViews();
     profile_.reset();
@@ -60,6 +63,7 @@ int QtBackend::run() {
         code = loop.exec();
         mainLoop_ = nullptr;
     }
+    retireDialogs();
     deleteClosedViews();
     return code;
 }
@@ -94,11 +98,20 @@ void QtBackend::windowCreated(ui::Window& window) {
     auto view = std::make_unique<WindowView>(window, *model_, *profile_);
     WindowView& shown = *view;
     views_[&window] = std::move(view);
+    if (first) {
+        mainView_ = &shown;
+    }
+    if (window.modal()) {
+        prepareDialog(shown, window, mainView_);
+    }
     if (window.visible()) {
         shown.show();
         shown.raise();
         shown.activateWindow();
     }
+    // The page that gave way to this one leaves only now that this one
+    // stands over the windows beneath.
+    retireDialogs();
     if (first && window.visible()) {
         // The first window stands on the screen before its created event
         // runs the (blocking) start-up. No user input is taken meanwhile.
@@ -120,8 +133,28 @@ void QtBackend::windowDestroyed(ui::Window& window) {
     }
     std::unique_ptr<WindowView> view = std::move(found->second);
     views_.erase(found);
+    if (view.get() == mainView_) {
+        mainView_ = nullptr;
+    }
+    if (window.modal() && model_ != nullptr && model_->running()) {
+        // One page of the options dialog closes to open the other: keep it
+        // until the next one is shown, so that nothing beneath flashes up.
+        // The model ignores its events meanwhile.
+        retiring_.push_back(std::move(view));
+        QTimer::singleShot(0, application_.get(), [this] { retireDialogs(); });
+        return;
+    }
     view->close();
     view.release()->deleteLater();
+}
+
+void QtBackend::retireDialogs() {
+    std::vector<std::unique_ptr<WindowView>> leaving = std::move(retiring_);
+    retiring_.clear();
+    for (std::unique_ptr<WindowView>& view : leaving) {
+        view->close();
+        view.release()->deleteLater();
+    }
 }
 
 void QtBackend::windowRaised(ui::Window& window) {

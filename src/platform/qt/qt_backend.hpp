@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/display_services.hpp"
 #include "ui/model/backend.hpp"
@@ -66,6 +67,9 @@ public:
 private:
     WindowView* viewOf(const ui::Window& window) const;
     void deleteClosedViews();
+    // Closes the pages of the options dialog that have left the model but
+    // stay on the screen until the next page stands (or the loop turns).
+    void retireDialogs();
 
     // QApplication keeps a reference to argc for its whole life. The
     // program takes no arguments: Qt sees only the program name.
@@ -76,7 +80,9 @@ private:
     std::unique_ptr<QWebEngineProfile> profile_;
     ui::WindowModel* model_ = nullptr;
     std::map<const ui::Window*, std::unique_ptr<WindowView>> views_;
-    QEventLoop* mainLoop_ = nullptr;  // while run() runs it
+    std::vector<std::unique_ptr<WindowView>> retiring_;
+    const WindowView* mainView_ = nullptr;  // the first window: the main window
+    QEventLoop* mainLoop_ = nullptr;        // while run() runs it
     bool quitRequested_ = false;
 };
 
