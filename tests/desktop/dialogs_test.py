@@ -23,6 +23,7 @@ DIALOG_TOP = MAIN_TOP + (MAIN_HEIGHT - DIALOG_HEIGHT) // 2
 AUTOSTART_BOX = (254, 59)
 ENGLISH_BOX = (443, 84)
 TRAY_BOX = (254, 256)
+OPTIONS_TAB = (61, 54)
 ABOUT_TAB = (61, 91)
 CONFIRM = (226, 313)
 APPLY = (438, 313)
@@ -117,12 +118,12 @@ class DialogsTest(unittest.TestCase):
             desktop.save_screenshot("restarted")
 
     def test_about_shows_the_servers_version_text(self):
+        # A copy of the demo site, so that the version page can change while
+        # the program runs; the server reads its files at every request.
         site = os.path.join(desktop_test.PATHS.artifacts, "dialogs-site")
         shutil.rmtree(site, ignore_errors=True)
         shutil.copytree(desktop_test.PATHS.site, site)
-        # A version text much longer than the updater's.
-        with open(os.path.join(site, "ads", "bb.html"), "wb") as f:
-            f.write(b"8.8.8888.888888888888888888")
+        version_page = os.path.join(site, "ads", "bb.html")
         try:
             with self.session(config_with(Language="3"), site=site) as desktop:
                 self.start(desktop, "3")
@@ -131,26 +132,57 @@ class DialogsTest(unittest.TestCase):
                 about = desktop.window_named("Quillo影音播放器关于窗口", timeout=20)
                 self.assertEqual(desktop.geometry(about),
                                  (DIALOG_LEFT, DIALOG_TOP, DIALOG_WIDTH, DIALOG_HEIGHT))
-                time.sleep(1)
-                shot = desktop.screenshot()
-                version = ink_extent(shot, VERSION_ROW)
-                updater = ink_extent(shot, UPDATER_ROW)
+                first = settled_rows(desktop)
+                # "Player Version:" alone is far shorter than the updater line.
+                self.assertGreater(first.version_extent, first.updater_extent * 0.8,
+                                   "the version line shows no server text")
+
+                # Another version on the server: the About page fetches it
+                # again when it comes back from the settings page.
+                with open(version_page, "wb") as f:
+                    f.write(b"7.7.7777.77")
+                self.click_in_dialog(desktop, OPTIONS_TAB)
+                desktop.window_named(display_name("3") + "Settings", timeout=20)
+                self.click_in_dialog(desktop, ABOUT_TAB)
+                desktop.window_named("Quillo影音播放器关于窗口", timeout=20)
+                second = settled_rows(desktop)
                 desktop.save_screenshot("about")
-                self.assertGreater(updater, 60, "the updater line shows no text")
-                self.assertGreater(version, updater + 40,
-                                   "the version line does not show the server's text")
+                self.assertNotEqual(first.version, second.version,
+                                    "the version line did not follow the server")
+                self.assertEqual(first.updater, second.updater)
         finally:
             shutil.rmtree(site, ignore_errors=True)
 
 
-def ink_extent(shot, row):
-    """How far right the white text of a label row reaches, from its left."""
+class Rows:
+    def __init__(self, shot):
+        self.version = list(row_pixels(shot, VERSION_ROW))
+        self.updater = list(row_pixels(shot, UPDATER_ROW))
+        self.version_extent = ink_extent(self.version)
+        self.updater_extent = ink_extent(self.updater)
+
+
+def settled_rows(desktop):
+    """The two version rows once the page has painted its texts."""
+    def painted():
+        time.sleep(0.5)
+        rows = Rows(desktop.screenshot())
+        return rows if rows.updater_extent > 60 else None
+    return wait_until(painted, 15, what="the About page's texts")
+
+
+def row_pixels(shot, row):
     left, top, width, height = row
+    return shot.region(DIALOG_LEFT + left, DIALOG_TOP + top, width, height)
+
+
+def ink_extent(pixels):
+    """How far right the white text of a label row reaches."""
     rightmost = -1
-    for x, _, pixel in shot.region(DIALOG_LEFT + left, DIALOG_TOP + top, width, height):
+    for x, _, pixel in pixels:
         if min(pixel) >= 200:
-            rightmost = max(rightmost, x - DIALOG_LEFT - left)
-    return rightmost
+            rightmost = max(rightmost, x)
+    return rightmost - DIALOG_LEFT
 
 
 def main():

@@ -97,6 +97,23 @@ TEST_F(VirtualClockTest, AModalWindowDoesNotHoldBackTicks) {
     EXPECT_EQ(ticks_, (std::vector<std::string>{"内存时钟@200"}));
 }
 
+// As on the screen, a check box has toggled when its click is reported, and
+// a box beneath a modal window takes no click at all.
+TEST_F(ModelTest, ClickingACheckBoxTogglesItBeforeItsHandlerRuns) {
+    std::vector<bool> seen;
+    ui::Window& main = model_.load("MainWindow");
+    model_.bind("MainWindow", "勾选框", EventKind::Clicked,
+                [&](EventArgs&) { seen.push_back(main.control("勾选框").checked()); });
+
+    backend_.click("MainWindow", "勾选框");
+    backend_.click("MainWindow", "勾选框");
+    model_.load("SettingsWindow", true);
+    backend_.click("MainWindow", "勾选框");
+
+    EXPECT_EQ(seen, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(main.control("勾选框").checked());
+}
+
 TEST_F(VirtualClockTest, WithoutTimersTheClockStillMoves) {
     backend_.advance(250);
     backend_.advance(-5);
