@@ -6,6 +6,7 @@
 
 #include "app_harness.hpp"
 #include "ui/definitions/about_window.hpp"
+#include "ui/definitions/main_window.hpp"
 #include "ui/definitions/settings_window.hpp"
 #include "ui/definitions/window_names.hpp"
 

@@ -368,7 +368,7 @@ TEST_F(DialogTest, RestartThatCannotStartKeepsTheProgramRunning) {
 
 TEST_F(DialogTest, SettingsOpenFromTheOptionsMenuAsAModalWindow) {
     startProgram("3");
-    h.click(ui::kMainWindow, "选项按钮");
+    h.click(ui::kMainWindow, ui::main_window::kOptionsButton);
     h.choose("Settings");
     ASSERT_TRUE(h.isOpen(names::kWindow));
     EXPECT_TRUE(settings().modal());
