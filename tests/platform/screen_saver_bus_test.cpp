@@ -54,7 +54,9 @@ public:
             pid_ = -1;
             return;
         }
-        for (int i = 0; i < 200 && !fs::exists(socket); ++i) {
+        // The socket appears before the daemon takes calls: wait until a
+        // client can introduce itself.
+        for (int i = 0; i < 200 && !(fs::exists(socket) && accepts()); ++i) {
             std::this_thread::sleep_for(25ms);
         }
     }
@@ -69,10 +71,24 @@ public:
     PrivateBus(const PrivateBus&) = delete;
     PrivateBus& operator=(const PrivateBus&) = delete;
 
-    bool running() const { return pid_ > 0 && fs::exists(directory_ / "bus"); }
+    bool running() const { return pid_ > 0 && fs::exists(directory_ / "bus") && accepts(); }
     const std::string& address() const { return address_; }
 
 private:
+    bool accepts() const {
+        DBusError error;
+        dbus_error_init(&error);
+        DBusConnection* connection = dbus_connection_open_private(address_.c_str(), &error);
+        bool registered = false;
+        if (connection != nullptr) {
+            registered = dbus_bus_register(connection, &error);
+            dbus_connection_close(connection);
+            dbus_connection_unref(connection);
+        }
+        dbus_error_free(&error);
+        return registered;
+    }
+
     fs::path directory_;
     std::string address_;
     pid_t pid_ = -1;
