@@ -4,11 +4,17 @@
 
 namespace quillo {
 
-// Which server-supplied addresses may be handed to the desktop's default
-// handler. Page bodies come from the network, so only a plain web address
-// is opened: "http://" or "https://" (scheme letters in either case) and no
-// control characters. Local paths, file:, javascript: and other schemes are
-// refused.
+// Which server-supplied addresses (GBK texts) may be handed to the desktop's
+// default handler. Page bodies come from the network, so only a plain web
+// address is opened: "http://" or "https://" (scheme letters in either case)
+// and no control characters. Local paths, file:, javascript: and other
+// schemes are refused.
+//
+// Control characters are looked for in the bytes and, after decoding, in the
+// characters the address shows: the GBK text with its percent escapes read
+// as UTF-8 must hold no C1 control (U+0080 to U+009F) and no bidirectional
+// control (U+061C, U+200E, U+200F, U+202A to U+202E, U+2066 to U+2069), which
+// could make an address look like another.
 bool isWebAddress(std::string_view address);
 
 // Which addresses from the server or from a page's status text the
@@ -18,7 +24,7 @@ bool isWebAddress(std::string_view address);
 bool isBrowsableAddress(std::string_view address);
 
 // The customer-service chat link: only addresses with the chat client's own
-// "tencent://message/?uin=" prefix and no control characters.
+// "tencent://message/?uin=" prefix and no control characters, as above.
 bool isChatAddress(std::string_view address);
 
 }  // namespace quillo

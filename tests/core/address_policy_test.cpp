@@ -2,21 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "core/text.hpp"
+
 namespace quillo {
 namespace {
 
 struct AddressCase {
-    const char* address;
+    std::string address;  // GBK bytes
     bool web;
     bool chat;
 };
+
+void PrintTo(const AddressCase& c, std::ostream* os) {
+    *os << '"' << utf8FromGbk(c.address) << '"';
+}
 
 class AddressPolicy : public ::testing::TestWithParam<AddressCase> {};
 
 TEST_P(AddressPolicy, OpensOnlyWebAndChatAddresses) {
     const AddressCase& c = GetParam();
-    EXPECT_EQ(isWebAddress(c.address), c.web) << c.address;
-    EXPECT_EQ(isChatAddress(c.address), c.chat) << c.address;
+    EXPECT_EQ(isWebAddress(c.address), c.web);
+    EXPECT_EQ(isChatAddress(c.address), c.chat);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -58,6 +66,30 @@ INSTANTIATE_TEST_SUITE_P(
                       BrowsableCase{"javascript:alert(1)", false},
                       BrowsableCase{"/home/user/.ssh/id_rsa", false},
                       BrowsableCase{"http://x/\n", false}));
+
+// Texts are GBK: their bytes 0x80 to 0x9F are halves of characters, not C1
+// controls. The controls that count are the characters the address shows
+// once decoded, its percent escapes read as UTF-8 included: C1 controls and
+// the bidirectional controls that make an address look like another.
+INSTANTIATE_TEST_SUITE_P(
+    DecodedControls, AddressPolicy,
+    ::testing::Values(
+        AddressCase{"http://example.com/" + gbk("影音") + "?q=" + gbk("丂亅"), true, false},
+        AddressCase{"http://example.com/\x81\x85\x81\x9F", true, false},
+        AddressCase{"tencent://message/?uin=1&Site=" + gbk("影音") + "&Menu=yes", false, true},
+        AddressCase{"http://example.com/%E2%80%AEgpj.exe", false, false},
+        AddressCase{"http://example.com/%e2%80%ae", false, false},
+        AddressCase{"http://example.com/%E2%80%AA", false, false},
+        AddressCase{"http://example.com/%E2%80%8F", false, false},
+        AddressCase{"http://example.com/%E2%81%A6x%E2%81%A9", false, false},
+        AddressCase{"http://example.com/%D8%9C", false, false},
+        AddressCase{"http://example.com/%C2%85", false, false},
+        AddressCase{"http://example.com/%C2%9F", false, false},
+        AddressCase{"tencent://message/?uin=1&Site=%E2%80%AE&Menu=yes", false, false},
+        // Near neighbours that are ordinary characters.
+        AddressCase{"http://example.com/%C2%A0%E2%80%AF%E2%80%8B", true, false},
+        AddressCase{"http://example.com/%E2%80", true, false},
+        AddressCase{"http://example.com/100%25", true, false}));
 
 }  // namespace
 }  // namespace quillo
