@@ -22,6 +22,7 @@
 #include "core/text.hpp"
 #include "platform/display_services.hpp"
 #include "platform/linux/autostart_entry.hpp"
+#include "platform/linux/desktop_uri.hpp"
 #include "platform/linux/linux_platform.hpp"
 #include "platform/linux/network_state.hpp"
 #include "platform/linux/screen_saver_inhibitor.hpp"
@@ -308,7 +309,7 @@ int zombieChildrenAfterAWhile() {
     return left;
 }
 
-TEST(OpenAddress, HandsTheAddressToXdgOpenAsItsOneArgument) {
+TEST(OpenAddress, HandsTheAddressToXdgOpenAsAUri) {
     TempDir bin;
     writeExecutable(bin.path() / "xdg-open", kRecorder);
     const char* path = std::getenv("PATH");
@@ -316,14 +317,37 @@ TEST(OpenAddress, HandsTheAddressToXdgOpenAsItsOneArgument) {
     NoDisplay display;
     LinuxPlatform platform(display);
 
-    // GBK bytes, spaces, quotes and shell characters go through untouched.
-    const Text address = "tencent://message/?uin=12345&Site=" + gbk("影音") + " 'x' $(id);`y`";
-    platform.openAddress(address);
+    // GBK characters arrive as percent-encoded UTF-8, spaces encoded; quotes
+    // and shell characters go through untouched, as no shell is involved.
+    platform.openAddress("tencent://message/?uin=12345&Site=" + gbk("影音") + " 'x' $(id);`y`");
 
     const std::optional<std::string> recorded = awaitFile(bin.path() / "argv");
     ASSERT_TRUE(recorded);
-    EXPECT_EQ(*recorded, "1\n" + address + "\n");
+    EXPECT_EQ(*recorded,
+              "1\ntencent://message/?uin=12345&Site=%E5%BD%B1%E9%9F%B3%20'x'%20$(id);`y`\n");
 }
+
+struct UriCase {
+    std::string address;  // GBK bytes
+    std::string uri;
+};
+
+class DesktopUri : public ::testing::TestWithParam<UriCase> {};
+
+TEST_P(DesktopUri, IsUtf8WithEveryByteOutsidePrintableAsciiEncoded) {
+    EXPECT_EQ(linux_platform::desktopUri(GetParam().address), GetParam().uri);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Addresses, DesktopUri,
+    ::testing::Values(
+        UriCase{"http://example.com/a?b=c&d=%41#e", "http://example.com/a?b=c&d=%41#e"},
+        UriCase{"http://example.com/" + gbk("影视大全"),
+                "http://example.com/%E5%BD%B1%E8%A7%86%E5%A4%A7%E5%85%A8"},
+        UriCase{"http://example.com/a b\tc\x7F", "http://example.com/a%20b%09c%7F"},
+        // 0x80 is the euro sign in the GBK code page; 0xFF starts no character.
+        UriCase{"http://example.com/\x80\xFF", "http://example.com/%E2%82%AC%EF%BF%BD"},
+        UriCase{"", ""}));
 
 TEST(OpenAddress, MissingHandlerFailsSilentlyAndTheNextOpenWorks) {
     TempDir bin;

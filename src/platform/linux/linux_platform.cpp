@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "platform/linux/autostart_entry.hpp"
+#include "platform/linux/desktop_uri.hpp"
 #include "platform/linux/detached_process.hpp"
 #include "platform/linux/network_state.hpp"
 #include "platform/linux/program_location.hpp"
@@ -22,7 +23,8 @@ bool LinuxPlatform::networkConnected() {
 }
 
 void LinuxPlatform::openAddress(const Text& address) {
-    linux_platform::startDetached("xdg-open", {address}, linux_platform::ProgramLookup::Path);
+    linux_platform::startDetached("xdg-open", {linux_platform::desktopUri(address)},
+                                  linux_platform::ProgramLookup::Path);
 }
 
 void LinuxPlatform::startProgram(const std::filesystem::path& program) {

@@ -17,7 +17,8 @@ public:
     // An interface other than the loopback that is up and running with an
     // address, or a default route. Never contacts the content server.
     bool networkConnected() override;
-    // xdg-open with the address as its one argument, bytes as they are.
+    // xdg-open with the address as its one argument, as a URI: UTF-8 with
+    // every byte outside printable ASCII percent-encoded (desktopUri).
     void openAddress(const Text& address) override;
     void startProgram(const std::filesystem::path& program) override;
     // With this process's own arguments; the successor waits on a pipe
