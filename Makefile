@@ -5,7 +5,11 @@ JOBS ?= $(shell nproc)
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: all deps configure build test test-sanitize demo bench bench-desktop bench-player package format clean
+# Seconds each fuzzer runs in `make fuzz`.
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps fuzz-deps configure build test test-sanitize fuzz demo bench bench-desktop \
+	bench-player package format format-check clean
 
 all: build
 
@@ -25,6 +29,16 @@ test-sanitize: deps
 	cmake --preset $(if $(CI),ci-sanitize,sanitize) >/dev/null
 	cmake --build --preset $(if $(CI),ci-sanitize,sanitize) -j $(JOBS)
 	scripts/run-tests build-sanitize unit behaviour
+
+fuzz-deps:
+	@scripts/install-deps fuzz
+
+# The libFuzzer harnesses, built with clang under ASan + UBSan, each run for
+# FUZZ_SECONDS on its seed corpus and regression inputs.
+fuzz: fuzz-deps
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS) --target quillo_fuzzers
+	scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
 demo: build
 	scripts/demo $(BUILD_DIR)
@@ -54,4 +68,4 @@ format-check:
 	git ls-files '*.cpp' '*.hpp' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz
