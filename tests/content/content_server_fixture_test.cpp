@@ -3,7 +3,12 @@
 #include "support/content_server_fixture.hpp"
 
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -68,6 +73,28 @@ TEST(ContentServerFixtureTest, FloodSendsTheGivenNumberOfBytes) {
     const auto result = http.Get("/f.html");
     ASSERT_TRUE(result);
     EXPECT_EQ(result->body.size(), 100000U);
+}
+
+TEST(ContentServerFixtureTest, ResetEndsTheConnectionWithAReset) {
+    ContentServerFixture server;
+    server.setPage("r.html", PageReply{.body = "never sent", .resetWithoutAnswer = true});
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(server.port()));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const std::string request = "GET /r.html HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+    ASSERT_EQ(send(fd, request.data(), request.size(), MSG_NOSIGNAL),
+              static_cast<ssize_t>(request.size()));
+    char buffer[64];
+    const ssize_t got = recv(fd, buffer, sizeof buffer, 0);
+    const int error = errno;
+    close(fd);
+    EXPECT_EQ(got, -1);
+    EXPECT_EQ(error, ECONNRESET);
+    EXPECT_EQ(server.requestedPaths(), std::vector<std::string>{"r.html"});
 }
 
 TEST(ContentServerFixtureTest, BaseAddressesAndTheirCipher) {

@@ -1,7 +1,9 @@
 #include "support/content_server_fixture.hpp"
 
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -29,11 +31,10 @@ int portOf(const sockaddr_storage& address) {
 }
 
 // httplib gives handlers no access to the socket, so find it among the
-// process's descriptors by its two port numbers, then shut it down: the
-// client sees the connection end before any byte of an answer, and httplib's
-// own write fails and closes the descriptor. The handler's thread holds the
-// socket open meanwhile, so the descriptor found is the right one.
-void dropConnection(const httplib::Request& request) {
+// process's descriptors by its two port numbers. The handler's thread holds
+// the socket open meanwhile, so the descriptor found is the right one; -1
+// when there is none.
+int connectionOf(const httplib::Request& request) {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd", error)) {
         int fd = -1;
@@ -51,9 +52,34 @@ void dropConnection(const httplib::Request& request) {
             continue;
         }
         if (portOf(local) == request.local_port && portOf(peer) == request.remote_port) {
-            shutdown(fd, SHUT_RDWR);
-            return;
+            return fd;
         }
+    }
+    return -1;
+}
+
+// Shuts the connection down: the client sees it end before any byte of an
+// answer, and httplib's own write fails and closes the descriptor.
+void dropConnection(const httplib::Request& request) {
+    const int fd = connectionOf(request);
+    if (fd >= 0) {
+        shutdown(fd, SHUT_RDWR);
+    }
+}
+
+// Closes the socket with a zero linger time, which resets the connection.
+// The descriptor number stays httplib's: it is pointed at /dev/null, where
+// httplib's writes go unseen until it closes it.
+void resetConnection(const httplib::Request& request) {
+    const int fd = connectionOf(request);
+    const int null = open("/dev/null", O_RDWR | O_CLOEXEC);
+    if (fd >= 0 && null >= 0) {
+        const linger immediately{.l_onoff = 1, .l_linger = 0};
+        setsockopt(fd, SOL_SOCKET, SO_LINGER, &immediately, sizeof immediately);
+        dup3(null, fd, O_CLOEXEC);
+    }
+    if (null >= 0) {
+        close(null);
     }
 }
 
@@ -167,6 +193,10 @@ void ContentServerFixture::answer(const httplib::Request& request, httplib::Resp
     }
     if (reply->closeWithoutAnswer) {
         dropConnection(request);
+        return;
+    }
+    if (reply->resetWithoutAnswer) {
+        resetConnection(request);
         return;
     }
     response.status = reply->status;

@@ -19,6 +19,7 @@ struct PageReply {
     std::string body{};  // sent byte for byte, Content-Type text/html without charset
     std::chrono::milliseconds delay{0};  // wait this long before answering
     bool closeWithoutAnswer = false;     // drop the connection, send nothing
+    bool resetWithoutAnswer = false;     // reset the connection (TCP RST), send nothing
     // When positive: send the body in pieces of trickleBytes with this pause
     // before each piece (chunked transfer).
     std::chrono::milliseconds trickleInterval{0};
