@@ -23,21 +23,26 @@ struct AppHarness::Parts {
     HeadlessBackend backend{&journal};
     RecordingPlatform platform{directory.path(), &journal};
     ConfigStore config{directory.path()};
-    ContentClient content{server.cipherForBase()};
+    ContentClient content;
     ui::WindowModel windows{backend, ui::findWindowDefinition};
     App app{config, content, platform, windows};
 
-    Parts() {
+    explicit Parts(ContentClientLimits limits) : content(server.cipherForBase(), limits) {
         backend.attach(windows);
         app.bindBehaviours();
     }
 };
 
-AppHarness::AppHarness() : parts_(std::make_unique<Parts>()) {}
+AppHarness::AppHarness() : AppHarness(ContentClientLimits{}) {}
+AppHarness::AppHarness(ContentClientLimits limits) : parts_(std::make_unique<Parts>(limits)) {}
 AppHarness::~AppHarness() = default;
 
 void AppHarness::page(std::string_view path, std::string_view utf8Body) {
     parts_->server.setPage(path, gbk(utf8Body));
+}
+
+ContentServerFixture& AppHarness::server() {
+    return parts_->server;
 }
 
 void AppHarness::pageBytes(std::string_view path, std::string bytes) {

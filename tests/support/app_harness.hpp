@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "app/app.hpp"
+#include "content/content_client.hpp"
 #include "core/text.hpp"
 #include "platform/headless/recording_platform.hpp"
+#include "support/content_server_fixture.hpp"
 #include "ui/model/window.hpp"
 
 namespace quillo::test {
@@ -21,10 +23,14 @@ namespace quillo::test {
 class AppHarness {
 public:
     AppHarness();
+    // With the content client's limits (time-outs, size cap) set.
+    explicit AppHarness(ContentClientLimits limits);
     ~AppHarness();
     AppHarness(const AppHarness&) = delete;
     AppHarness& operator=(const AppHarness&) = delete;
 
+    // The in-process content server, for replies beyond plain pages.
+    ContentServerFixture& server();
     // Server pages. Bodies are UTF-8 in the test and served as GBK bytes.
     void page(std::string_view path, std::string_view utf8Body);
     void pageBytes(std::string_view path, std::string bytes);

@@ -130,6 +130,11 @@ void ContentServerFixture::clearPages() {
     pages_.clear();
 }
 
+void ContentServerFixture::setDefaultReply(std::optional<PageReply> reply) {
+    const std::lock_guard lock(mutex_);
+    defaultReply_ = std::move(reply);
+}
+
 std::vector<std::string> ContentServerFixture::requestedPaths() const {
     const std::lock_guard lock(mutex_);
     return requests_;
@@ -181,6 +186,8 @@ void ContentServerFixture::answer(const httplib::Request& request, httplib::Resp
             if (replies.size() > 1) {
                 replies.erase(replies.begin());
             }
+        } else {
+            reply = defaultReply_;
         }
     }
     if (!reply) {

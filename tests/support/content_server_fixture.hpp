@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,7 +33,7 @@ struct PageReply {
 // of page path -> reply that a test may change at any time, records the paths
 // requested (without the leading '/') in order and counts the TCP connections
 // it accepted. Keep-alive stays on. A path not in the table gets 404 with a
-// short body.
+// short body, or the default reply when one is set.
 class ContentServerFixture {
 public:
     ContentServerFixture();
@@ -47,6 +48,8 @@ public:
     void setPageSequence(std::string_view path, std::vector<PageReply> replies);
     void removePage(std::string_view path);
     void clearPages();
+    // The reply for paths not in the table; without one they get 404.
+    void setDefaultReply(std::optional<PageReply> reply);
 
     std::vector<std::string> requestedPaths() const;
     void clearRequests();
@@ -74,6 +77,7 @@ private:
     std::condition_variable stopping_;
     bool stopped_ = false;
     std::map<std::string, std::vector<PageReply>, std::less<>> pages_;
+    std::optional<PageReply> defaultReply_;
     std::vector<std::string> requests_;
     PageServer server_;  // last: stops before the state its handler uses goes away
 };
