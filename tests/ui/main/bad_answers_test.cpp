@@ -106,7 +106,6 @@ const BadAnswer kCases[] = {
      {.body = std::string(30, 'n'), .trickleInterval = 100ms},
      "",
      Time::OneTimeOut},
-    {"ServerNeverAnswers", Page::Name, kNoAnswer, "", Time::OneTimeOut, Target::None, true},
     {"InvalidGbk", Page::Name, {.body = "Q\xFF\x81\x20\x80"}, "Q\xFF\x81\x20\x80", Time::Quick},
     {"ZeroByteInsideTheName",
      Page::Name,
