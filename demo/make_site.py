@@ -55,9 +55,9 @@ FETCHED_PAGES = {
     "qzsj.html": OFF,
     "1.0.1303.21.html": OFF,
     "btkg.html": ON,
-    "btsj.html": "90",
+    "btsj.html": "30",  # a short period, so that the demo shows the pop-under often
     "ytkg.html": ON,
-    "ttkg.html": OFF,  # quitting ends the program without the exit pop-up
+    "ttkg.html": ON,
     "rjyyqz.html": OFF,
     "rjyy.html": "1",
     "kefuqq.html": "10001",
@@ -730,27 +730,162 @@ def promo_page():
     return page("年度热播大片 免费高清看", body, css)
 
 
-def ad_page(title, width, height, headline, sub, posters, button):
-    imgs = "".join(f'<img src="../posters/{i}.png" alt="">' for i in posters)
+# The three advertisement windows each promote something of their own, as a
+# real site would: membership behind the main window, tonight's premiere in
+# the corner, tomorrow's line-up when the user leaves.
+
+AD_CSS = """
+  html, body { overflow: hidden; }
+  .tag { position: absolute; left: 6px; bottom: 5px; padding: 0 5px; border-radius: 2px;
+         background: rgba(0,0,0,.45); color: #aab2bb; font-size: 10px; line-height: 15px; }
+"""
+
+
+def pop_under_ad_page():
+    shelf = "".join(f'<img src="../posters/{i}.png" width="86" height="120" alt="">'
+                    for i in (6, 1, 11))
+    perks = "".join(f"<li><b>{esc(a)}</b>{esc(b)}</li>" for a, b in (
+        ("1080P", "蓝光画质全站畅享"), ("免广告", "片头广告一键跳过"),
+        ("抢先看", "热门新片提前一周"), ("多设备", "电脑手机同步续播")))
     body = f"""
-<a class="ad" href="../promo.html">
-  <div class="row">{imgs}</div>
-  <div class="txt"><b>{esc(headline)}</b><span>{esc(sub)}</span><i class="btn">{esc(button)}</i></div>
+<a class="vip" href="../vip.html">
+  <div class="left">
+    <div class="crown">VIP</div>
+    <h1>会员首月 <em>1</em> 元</h1>
+    <p class="sub">开通即享四大特权 · 随时可取消</p>
+    <ul>{perks}</ul>
+    <span class="btn">立即开通</span>
+  </div>
+  <div class="shelf">{shelf}<span>会员专享片库 3000+</span></div>
 </a>
+<span class="tag">广告</span>
 """
-    ph = int(height * 0.52)
-    css = f"""
-  html, body {{ width: {width}px; height: {height}px; overflow: hidden; }}
-  body {{ background: linear-gradient(135deg, #2b1200, #15181c 60%); }}
-  .ad {{ display: block; width: {width}px; height: {height}px; padding: 10px; }}
-  .row {{ display: flex; gap: 8px; justify-content: center; margin-top: 14px; }}
-  .row img {{ height: {ph}px; border-radius: 4px; box-shadow: 0 4px 12px rgba(0,0,0,.6); }}
-  .txt {{ text-align: center; margin-top: 10px; }}
-  .txt b {{ display: block; font-size: {18 if width < 400 else 26}px; color: #ffd08a; }}
-  .txt span {{ display: block; color: #c8cdd2; font-size: 12px; margin: 4px 0 8px; }}
-  .txt .btn {{ font-style: normal; padding: 4px 18px; }}
+    css = AD_CSS + """
+  body { width: 600px; height: 372px;
+         background: radial-gradient(circle at 85% 20%, #5b4216, transparent 55%),
+                     linear-gradient(135deg, #1a1409, #15181c 60%); }
+  .vip { display: flex; height: 372px; padding: 24px 26px; gap: 18px; }
+  .left { flex: 1; }
+  .crown { display: inline-block; padding: 2px 10px; border-radius: 10px; font-weight: bold;
+           font-size: 12px; color: #3a2800; background: linear-gradient(#ffe39a, #d9a441); }
+  h1 { margin: 10px 0 4px; font-size: 32px; color: #ffe3a3; letter-spacing: 2px; }
+  h1 em { font-style: normal; font-size: 46px; color: #ffd060; }
+  .sub { margin: 0 0 14px; color: #c8b48a; font-size: 13px; }
+  ul { list-style: none; margin: 0 0 18px; padding: 0; display: grid;
+       grid-template-columns: 1fr 1fr; gap: 8px; }
+  li { padding: 7px 10px; border-radius: 4px; background: rgba(255,215,120,.08);
+       color: #c8cdd2; font-size: 12px; }
+  li b { display: block; color: #ffd78a; font-size: 14px; }
+  .btn { background: linear-gradient(#ffd060, #d99a1e); color: #3a2800; }
+  .shelf { width: 150px; display: flex; flex-direction: column; align-items: center; gap: 6px;
+           padding-top: 4px; }
+  .shelf img { border-radius: 4px; box-shadow: 0 4px 12px rgba(0,0,0,.6); }
+  .shelf img:nth-child(2) { margin: -70px 0 0 50px; }
+  .shelf img:nth-child(3) { margin: -70px 50px 0 0; }
+  .shelf span { margin-top: 6px; color: #c8b48a; font-size: 12px; }
 """
-    return page(title, body, css)
+    return page("会员首月1元", body, css)
+
+
+def corner_ad_page():
+    title, genre, year, score, _, _ = FILMS[5]
+    body = f"""
+<a class="premiere" href="../play/6.html">
+  <div class="top"><span class="live">独家首播</span>今晚 20:00</div>
+  <div class="main">
+    <img src="../posters/6.png" width="92" height="129" alt="">
+    <div>
+      <h1>{esc(title)}</h1>
+      <p>{esc(genre)} · {year}<br>评分 <span class="accent">{score:.1f}</span></p>
+      <p class="hook">深海的回声，<br>是谁在呼唤？</p>
+    </div>
+  </div>
+  <span class="btn">预约观看</span>
+</a>
+<span class="tag">广告</span>
+"""
+    css = AD_CSS + """
+  body { width: 300px; height: 250px;
+         background: linear-gradient(160deg, #0a3450, #0b1c2c 55%, #15181c); }
+  .premiere { display: block; height: 250px; padding: 8px 14px 0; }
+  .top { font-size: 12px; color: #9fd0e8; height: 21px; line-height: 21px; }
+  .live { display: inline-block; margin-right: 8px; padding: 0 6px; border-radius: 2px;
+          background: #e0483c; color: #fff; font-weight: bold; line-height: 17px; }
+  .main { display: flex; gap: 12px; margin-top: 10px; }
+  .main img { border-radius: 4px; box-shadow: 0 4px 14px rgba(0,0,0,.6); }
+  h1 { margin: 2px 0 6px; font-size: 22px; color: #fff; }
+  .main p { margin: 0 0 8px; color: #9fb3c2; font-size: 12px; line-height: 1.6; }
+  .main .hook { color: #d9eef8; font-size: 13px; }
+  .btn { display: block; margin: 12px 40px 0; text-align: center; padding: 6px 0; }
+"""
+    return page("独家首播", body, css)
+
+
+def exit_ad_page():
+    rows = []
+    for when, i in (("明天 10:00", 3), ("明天 20:00", 8), ("周六 20:00", 12)):
+        t = FILMS[i - 1]
+        rows.append(f'<a class="row" href="../play/{i}.html"><img src="../posters/{i}.png" '
+                    f'width="40" height="56" alt=""><span><b>{esc(t[0])}</b>'
+                    f'{esc(t[1])} · 评分 {t[3]:.1f}</span><i>{esc(when)}</i></a>')
+    body = f"""
+<div class="bye">
+  <h1>下次见！</h1>
+  <p class="sub">这些好片即将上线，记得回来看</p>
+  {''.join(rows)}
+  <a class="btn" href="../picks.html">收藏片单</a>
+</div>
+<span class="tag">广告</span>
+"""
+    css = AD_CSS + """
+  body { width: 336px; height: 280px;
+         background: linear-gradient(170deg, #3d1a05, #1d1510 45%, #15181c); }
+  .bye { padding: 14px 18px 0; }
+  h1 { margin: 0; font-size: 24px; color: #ffb36b; }
+  .sub { margin: 2px 0 8px; color: #c8b4a0; font-size: 12px; }
+  .row { display: flex; align-items: center; gap: 10px; padding: 4px 0;
+         border-bottom: 1px solid rgba(255,255,255,.08); }
+  .row img { border-radius: 3px; }
+  .row span { flex: 1; color: #9aa3ad; font-size: 11px; }
+  .row b { display: block; color: #ececec; font-size: 14px; }
+  .row i { font-style: normal; color: #ffb36b; font-size: 12px; }
+  .btn { display: block; width: 120px; margin: 10px auto 0; text-align: center; padding: 5px 0;
+         background: #c06000; }
+"""
+    return page("下次见", body, css)
+
+
+def vip_page():
+    plans = "".join(
+        f'<div class="plan{" best" if best else ""}"><b>{esc(name)}</b><em>¥{price}</em>'
+        f'<span>{esc(note)}</span><a class="btn" href="index.html">选择</a></div>'
+        for name, price, note, best in (("连续包月", 1, "首月1元，次月起15元", True),
+                                        ("季卡", 45, "折合每月15元", False),
+                                        ("年卡", 148, "折合每月12.3元", False)))
+    body = f"""
+<div class="head"><span class="crown">VIP</span><h1>Quillo影音会员</h1>
+<p>蓝光画质 · 免广告 · 新片抢先看 · 多设备同步</p></div>
+<div class="plans">{plans}</div>
+<p class="note">演示页面，不会产生任何费用</p>
+"""
+    css = """
+  .head { text-align: center; padding: 36px 20px 20px;
+          background: radial-gradient(circle at 50% 0, #5b4216, #15181c 70%); }
+  .crown { display: inline-block; padding: 2px 12px; border-radius: 10px; font-weight: bold;
+           color: #3a2800; background: linear-gradient(#ffe39a, #d9a441); }
+  .head h1 { margin: 12px 0 6px; font-size: 30px; color: #ffe3a3; }
+  .head p { color: #c8b48a; margin: 0; }
+  .plans { display: flex; justify-content: center; gap: 20px; padding: 24px; }
+  .plan { width: 200px; padding: 22px; text-align: center; border-radius: 8px; background: #1d2126;
+          border: 1px solid #2a2f35; }
+  .plan.best { border-color: #d9a441; }
+  .plan b { display: block; font-size: 16px; } .plan em { display: block; font-style: normal;
+          font-size: 34px; color: #ffd060; margin: 10px 0; }
+  .plan span { display: block; color: #9aa3ad; font-size: 12px; margin-bottom: 16px; }
+  .plan .btn { background: linear-gradient(#ffd060, #d99a1e); color: #3a2800; }
+  .note { text-align: center; color: #5d656e; font-size: 12px; }
+"""
+    return page("Quillo影音会员", body, css)
 
 
 def official_site_page():
@@ -798,12 +933,9 @@ def generate(out):
 
     html_file("ads/tv.html", tv_page())
     html_file("ads/app.html", app_page())
-    html_file("ads/beitou.html", ad_page("背投广告", 600, 372, "年度热播大片 免费高清看",
-                                         "海量正版影视，超清画质抢先看", (1, 4, 6, 11), "立即观看"))
-    html_file("ads/youtan.html", ad_page("精彩推荐", 296, 246, "新片抢先看",
-                                         "超清不卡顿 · 限时免费", (6, 11), "马上看"))
-    html_file("ads/tuitan.html", ad_page("下次再见", 332, 276, "别走！好剧还没看完",
-                                         "百部好剧今日限时免费", (1, 5, 8), "再看一会"))
+    html_file("ads/beitou.html", pop_under_ad_page())
+    html_file("ads/youtan.html", corner_ad_page())
+    html_file("ads/tuitan.html", exit_ad_page())
     html_file("index.html", index_page())
     html_file("play/play.css", BASE_CSS + PLAY_CSS)
     for i in range(1, len(FILMS) + 1):
@@ -814,6 +946,7 @@ def generate(out):
     html_file("games.html", games_page())
     html_file("picks.html", picks_page())
     html_file("promo.html", promo_page())
+    html_file("vip.html", vip_page())
     for slug, name, desc, colour in APPS:
         html_file(f"apps/{slug}.html", tool_page(slug, name, desc, colour))
     html_file("site/index.html", official_site_page())
