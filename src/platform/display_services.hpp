@@ -5,9 +5,9 @@
 
 namespace quillo {
 
-// The two operating-system services that need the window toolkit. The
+// The operating-system services that need the window toolkit. The
 // toolkit backend implements them; the OS platform forwards its own
-// messageBox and screenSize to them, so that it stays free of the toolkit.
+// messageBox and screen queries to them, so that it stays free of the toolkit.
 class DisplayServices {
 public:
     virtual ~DisplayServices() = default;
@@ -17,6 +17,9 @@ public:
 
     // The size of the primary screen in logical pixels.
     virtual ScreenSize screenSize() = 0;
+
+    // The primary screen less the desktop's panels, in logical pixels.
+    virtual ScreenArea availableArea() = 0;
 };
 
 }  // namespace quillo

@@ -13,6 +13,16 @@ struct ScreenSize {
     int height = 0;
 };
 
+// A rectangle of the screen, in pixels from its top-left corner.
+struct ScreenArea {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int right() const { return left + width; }
+    int bottom() const { return top + height; }
+};
+
 // The operating-system services the behaviours need. The desktop program
 // uses the Linux implementation; behaviour tests use a recording one.
 class Platform {
@@ -56,6 +66,10 @@ public:
     virtual void trimWorkingSet() = 0;
 
     virtual ScreenSize screenSize() = 0;
+
+    // The part of the screen that windows may cover: the screen less the
+    // desktop's panels and task bars.
+    virtual ScreenArea availableArea() = 0;
 
     // The directory of the running executable and the executable itself.
     virtual std::filesystem::path programDirectory() = 0;

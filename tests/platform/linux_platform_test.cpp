@@ -37,6 +37,7 @@ class NoDisplay final : public DisplayServices {
 public:
     void messageBox(const Text&, const Text&, MessageIcon) override {}
     ScreenSize screenSize() override { return {}; }
+    ScreenArea availableArea() override { return {}; }
 };
 
 std::string readFile(const fs::path& path) {

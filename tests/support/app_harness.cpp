@@ -186,6 +186,9 @@ void AppHarness::setNetwork(bool connected) {
 void AppHarness::setScreen(int width, int height) {
     parts_->platform.setScreenSize({width, height});
 }
+void AppHarness::setAvailableArea(int left, int top, int width, int height) {
+    parts_->platform.setAvailableArea({left, top, width, height});
+}
 
 std::vector<AppHarness::MessageBox> AppHarness::messageBoxes() const {
     std::vector<MessageBox> boxes;

@@ -100,6 +100,8 @@ public:
     RecordingPlatform& platform();
     void setNetwork(bool connected);
     void setScreen(int width, int height);
+    // The screen less the desktop's panels; the whole screen unless set.
+    void setAvailableArea(int left, int top, int width, int height);
     struct MessageBox {
         Text text;
         Text title;

@@ -36,15 +36,21 @@ public:
     void setScreenSaverActive(bool active) override;
     void trimWorkingSet() override { ++trims_; }
     ScreenSize screenSize() override { return screen_; }
+    ScreenArea availableArea() override {
+        return available_.value_or(ScreenArea{0, 0, screen_.width, screen_.height});
+    }
     std::filesystem::path programDirectory() override { return directory_; }
     std::filesystem::path programFile() override { return directory_ / "quillo"; }
     std::filesystem::path updaterFile() override { return directory_ / "Update"; }
 
-    // Answers. The network is connected and the screen 1366 x 768 unless set.
+    // Answers. The network is connected and the screen 1366 x 768 unless
+    // set; the available area is the whole screen unless set (a desktop
+    // with panels).
     void setNetworkConnected(bool connected) { network_ = connected; }
     void setScreenSize(ScreenSize size) { screen_ = size; }
     // Whether a successor can be started (true unless set).
     void setSuccessorStarts(bool starts) { successorStarts_ = starts; }
+    void setAvailableArea(ScreenArea area) { available_ = area; }
 
     // Requests.
     Journal& journal() { return *journal_; }
@@ -85,6 +91,7 @@ private:
     bool network_ = true;
     ScreenSize screen_{1366, 768};
     bool successorStarts_ = true;
+    std::optional<ScreenArea> available_;
 
     std::vector<Text> openedAddresses_;
     std::vector<std::filesystem::path> startedPrograms_;

@@ -67,6 +67,10 @@ ScreenSize LinuxPlatform::screenSize() {
     return display_.screenSize();
 }
 
+ScreenArea LinuxPlatform::availableArea() {
+    return display_.availableArea();
+}
+
 std::filesystem::path LinuxPlatform::programDirectory() {
     return programFile_.parent_path();
 }

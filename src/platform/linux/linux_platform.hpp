@@ -37,6 +37,7 @@ public:
     // Returns free heap memory to the system (malloc_trim).
     void trimWorkingSet() override;
     ScreenSize screenSize() override;
+    ScreenArea availableArea() override;
     std::filesystem::path programDirectory() override;
     std::filesystem::path programFile() override;
     // "Update" beside the executable.

@@ -233,4 +233,13 @@ ScreenSize QtBackend::screenSize() {
     return {size.width(), size.height()};
 }
 
+ScreenArea QtBackend::availableArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    const QRect area = screen->availableGeometry();
+    return {area.x(), area.y(), area.width(), area.height()};
+}
+
 }  // namespace quillo::qt

@@ -63,6 +63,7 @@ public:
     // DisplayServices
     void messageBox(const Text& text, const Text& title, MessageIcon icon) override;
     ScreenSize screenSize() override;
+    ScreenArea availableArea() override;
 
 private:
     WindowView* viewOf(const ui::Window& window) const;

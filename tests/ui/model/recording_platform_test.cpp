@@ -29,6 +29,14 @@ TEST(RecordingPlatform, AnswersFromSettableValues) {
     EXPECT_FALSE(platform.networkConnected());
     EXPECT_EQ(platform.screenSize().width, 1920);
     EXPECT_EQ(platform.screenSize().height, 1080);
+    // Without panels the whole screen is available.
+    EXPECT_EQ(platform.availableArea().right(), 1920);
+    EXPECT_EQ(platform.availableArea().bottom(), 1080);
+
+    platform.setAvailableArea({0, 24, 1920, 1016});
+    EXPECT_EQ(platform.availableArea().top, 24);
+    EXPECT_EQ(platform.availableArea().bottom(), 1040);
+    EXPECT_EQ(platform.screenSize().height, 1080);
 }
 
 TEST(RecordingPlatform, RecordsEveryRequestInOrder) {
