@@ -318,7 +318,7 @@ class DesktopTest(unittest.TestCase):
             desktop.keys("Up", "Return")
             # With the exit pop-up switched on it shows first and ends the
             # program itself within its lifetime.
-            code = desktop.wait_program_end(20)
+            code = desktop.wait_program_end(30)
             self.assertEqual(code, 0)
 
     def test_close_button_hides_main_window_to_tray(self):
