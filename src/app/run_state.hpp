@@ -22,8 +22,12 @@ struct MainBrowserState {
 
 // Advertisement switches fetched by one behaviour and read by another.
 struct AdvertState {
-    Text popUnderSwitch;   // ads/btkg.html, fetched at start-up in server-name mode
-    Text exitPopupSwitch;  // ads/ttkg.html, fetched by the quit procedure
+    Text popUnderSwitch;     // ads/btkg.html, fetched at start-up in server-name mode
+    Text exitPopupSwitch;    // ads/ttkg.html, fetched by the quit procedure and the exit pop-up
+    Text cornerPopupSwitch;  // ads/ytkg.html, fetched by the corner pop-up's set-up
+    // Ticks of the corner pop-up's show timer left before it shows; set when
+    // it has an advertisement to show.
+    int showCountdown = 0;
 };
 
 // Addresses the browser windows hand on: the main browser's new-window

@@ -1,0 +1,136 @@
+#include "ads/pop_under.hpp"
+
+#include <array>
+#include <string_view>
+
+#include "ads/period.hpp"
+#include "app/app.hpp"
+#include "content/pages.hpp"
+#include "content/switch_page.hpp"
+#include "i18n/language.hpp"
+#include "ui/definitions/main_window.hpp"
+#include "ui/definitions/menu_actions.hpp"
+#include "ui/definitions/pop_under_window.hpp"
+#include "ui/frame/skinned_frame.hpp"
+
+namespace quillo {
+namespace {
+
+namespace window = ui::pop_under_window;
+namespace main_window = ui::main_window;
+
+constexpr std::string_view kShownKey = "Display advertising";
+constexpr std::string_view kShown = "2";
+constexpr std::string_view kClosedByUser = "1";
+
+constexpr std::array<SkinPicture, 6> kSkin{{
+    {window::kLogo, skin_file::kLogo},
+    {window::kTitleBar, skin_file::kTitleBar},
+    {window::kLeftEdge, skin_file::kLeftEdge},
+    {window::kRightEdge, skin_file::kRightEdge},
+    {window::kBottomEdge, skin_file::kBottomEdge},
+    {window::kCloseButton, skin_file::kClose, skin_file::kCloseHover},
+}};
+
+const SkinnedFrame& popUnderFrame() {
+    static const SkinnedFrame frame{
+        .window = window::kWindow, .skin = kSkin, .bottomEdge = window::kBottomEdge};
+    return frame;
+}
+
+struct Titles {
+    std::string_view label;   // after the display name
+    std::string_view window;  // after the display name
+};
+
+// The Traditional title label has two blanks, its window title one.
+Titles titlesIn(Language language) {
+    return pickByLanguage(language, Titles{" 背投广告", " 背投广告"},
+                          Titles{"  背投廣告", " 背投廣告"},
+                          Titles{" Display ADS", " Display ADS"});
+}
+
+void tick(App& app) {
+    const Text& popUnderSwitch = app.state().adverts.popUnderSwitch;
+    ui::Control& timer =
+        app.windows().find(main_window::kWindow)->control(main_window::kPopUnderTimer);
+    if (isOn(popUnderSwitch)) {
+        // An open pop-under comes to the front again; it is not set up anew.
+        app.windows().load(window::kWindow);
+        timer.setInterval(periodMilliseconds(app.content().fetchPage(pages::kPopUnderPeriod)));
+    }
+    if (isOff(popUnderSwitch)) {
+        timer.setInterval(0);
+    }
+}
+
+// Opens beneath the main window where it now stands, so that it is found
+// there when the main window moves or goes; with the main window in the
+// tray or minimized it keeps its own place.
+void placeBehindMainWindow(App& app, ui::Window& popUnder) {
+    const ui::Window* main = app.windows().find(main_window::kWindow);
+    if (main != nullptr && main->visible() && main->state() != ui::WindowState::Minimized) {
+        ui::Rect place = popUnder.geometry();
+        place.left = main->left();
+        place.top = main->top();
+        popUnder.setGeometry(place);
+    }
+}
+
+void setUp(App& app, ui::Window& popUnder) {
+    loadFrameSkin(app, popUnder, popUnderFrame());
+    app.config().writeConfig(kShownKey, kShown);
+    const Language language = languageByNumber(app.config().readConfig("Language"));
+    popUnder.control(window::kBrowser).navigate(app.content().pageAddress(pages::kPopUnderPage));
+    if (language != Language::None) {
+        const Titles titles = titlesIn(language);
+        const Text& name = app.state().startup.displayName;
+        popUnder.control(window::kTitleLabel).setText(name + gbk(titles.label));
+        popUnder.setTitle(name + gbk(titles.window));
+    }
+    placeBehindMainWindow(app, popUnder);
+}
+
+void openMenu(App& app) {
+    ui::Window* popUnder = app.windows().find(window::kWindow);
+    const Language language = languageByNumber(app.config().readConfig("Language"));
+    if (popUnder == nullptr || language == Language::None) {
+        return;
+    }
+    popUnder->popupMenu(pickByLanguage(language, window::kSimplifiedMenu, window::kTraditionalMenu,
+                                       window::kEnglishMenu));
+}
+
+}  // namespace
+
+void bindPopUnder(App& app) {
+    ui::WindowModel& windows = app.windows();
+    windows.bind(main_window::kWindow, main_window::kPopUnderTimer, ui::EventKind::Tick,
+                 [&app](ui::EventArgs&) { tick(app); });
+    windows.bind(window::kWindow, "", ui::EventKind::Created,
+                 [&app](ui::EventArgs&) { setUp(app, *app.windows().find(window::kWindow)); });
+    windows.bind(window::kWindow, window::kCloseButton, ui::EventKind::Clicked,
+                 [&app](ui::EventArgs&) {
+                     app.config().writeConfig(kShownKey, kClosedByUser);
+                     app.windows().destroy(window::kWindow);
+                 });
+    windows.bind(window::kWindow, window::kBrowser, ui::EventKind::RightButtonDown,
+                 [&app](ui::EventArgs&) { openMenu(app); });
+
+    auto onBrowser = [&app](void (ui::Control::*operation)()) {
+        return [&app, operation] {
+            if (ui::Window* popUnder = app.windows().find(window::kWindow)) {
+                (popUnder->control(window::kBrowser).*operation)();
+            }
+        };
+    };
+    windows.bindMenuAction(window::kWindow, ui::menu_action::kGoBack,
+                           onBrowser(&ui::Control::goBack));
+    windows.bindMenuAction(window::kWindow, ui::menu_action::kGoForward,
+                           onBrowser(&ui::Control::goForward));
+    windows.bindMenuAction(window::kWindow, ui::menu_action::kRefresh,
+                           onBrowser(&ui::Control::refresh));
+    windows.bindMenuAction(window::kWindow, ui::menu_action::kStop, onBrowser(&ui::Control::stop));
+}
+
+}  // namespace quillo
