@@ -15,6 +15,7 @@
 #include "platform/qt/dialog_placement.hpp"
 #include "platform/qt/qt_text.hpp"
 #include "platform/qt/web_engine_environment.hpp"
+#include "platform/qt/window_role.hpp"
 #include "platform/qt/window_view.hpp"
 
 namespace quillo::qt {
@@ -105,9 +106,7 @@ void QtBackend::windowCreated(ui::Window& window) {
         prepareDialog(shown, window, mainView_);
     }
     if (window.visible()) {
-        shown.show();
-        shown.raise();
-        shown.activateWindow();
+        presentWindow(shown, window.definition().role);
     }
     // The page that gave way to this one leaves only now that this one
     // stands over the windows beneath.
@@ -159,9 +158,7 @@ void QtBackend::retireDialogs() {
 
 void QtBackend::windowRaised(ui::Window& window) {
     if (WindowView* view = viewOf(window); view != nullptr && window.visible()) {
-        view->show();
-        view->raise();
-        view->activateWindow();
+        qt::bringToFront(*view, window.definition().role);
     }
 }
 

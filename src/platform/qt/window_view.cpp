@@ -9,6 +9,7 @@
 #include "platform/qt/control_properties.hpp"
 #include "platform/qt/qt_text.hpp"
 #include "platform/qt/skinned_menu.hpp"
+#include "platform/qt/window_role.hpp"
 
 namespace quillo::qt {
 namespace {
@@ -63,6 +64,7 @@ WindowView::WindowView(ui::Window& window, ui::WindowModel& model, QWebEnginePro
     if (window.keepOnTop()) {
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }
+    applyWindowRole(*this, window.definition().role);
     build(window);
     applyGeometry(window);
 }

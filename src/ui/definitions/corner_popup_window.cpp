@@ -20,6 +20,7 @@ const WindowDef& cornerPopupWindow() {
         .background = kBlack,
         .visible = false,
         .ownIcon = true,
+        .role = WindowRole::PopUp,
         .controls =
             {
                 {.kind = ControlKind::HypertextView,

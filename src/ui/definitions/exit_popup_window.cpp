@@ -16,6 +16,7 @@ const WindowDef& exitPopupWindow() {
         .height = 276,
         .title = "Korvane影音系列退弹广告",
         .background = kBlack,
+        .role = WindowRole::PopUp,
         .controls =
             {
                 {.kind = ControlKind::HypertextView,

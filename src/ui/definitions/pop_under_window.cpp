@@ -17,6 +17,7 @@ const WindowDef& popUnderWindow() {
         .width = 600,
         .height = 400,
         .title = "背投广告",
+        .role = WindowRole::PopUnder,
         .controls =
             {
                 titleBar(),

@@ -65,6 +65,13 @@ struct MenuSkinDef {
     int fontWeight = 400;
 };
 
+// How a window stands among the user's windows on the desktop.
+enum class WindowRole {
+    Standard,  // in the task bar; comes to the front with the keyboard focus when it opens
+    PopUp,     // a small advertisement: never takes the keyboard focus, not in the task bar
+    PopUnder,  // in the task bar; opens beneath the window in use without taking the focus
+};
+
 struct WindowDef {
     std::string_view name{};
     int width = 0;
@@ -77,6 +84,7 @@ struct WindowDef {
     bool ownIcon = false;
     // Destroying this window destroys every other window and ends the program.
     bool endsProgram = false;
+    WindowRole role = WindowRole::Standard;
     std::vector<ControlDef> controls{};  // in stacking order, first at the bottom
     std::vector<MenuDef> menus{};
     std::optional<MenuSkinDef> menuSkin{};

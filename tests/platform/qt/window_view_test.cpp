@@ -53,7 +53,12 @@ std::vector<ui::WindowDef> testDefinitions() {
         {.kind = ControlKind::PictureBox, .name = "图片", .geometry = {10, 60, 50, 40}},
         {.kind = ControlKind::Timer, .name = "时钟", .visible = false, .interval = 20},
     };
-    return {window};
+    // Advertisement windows, by their role.
+    ui::WindowDef popUp{
+        .name = "PopUpWindow", .width = 120, .height = 90, .role = ui::WindowRole::PopUp};
+    ui::WindowDef popUnder{
+        .name = "PopUnderWindow", .width = 160, .height = 100, .role = ui::WindowRole::PopUnder};
+    return {window, popUp, popUnder};
 }
 
 }  // namespace
@@ -68,13 +73,20 @@ private slots:
     void init() {
         model_ = std::make_unique<ui::WindowModel>(
             backend_, [this](std::string_view name) -> const ui::WindowDef* {
-                return name == definitions_.front().name ? &definitions_.front() : nullptr;
+                for (const ui::WindowDef& definition : definitions_) {
+                    if (definition.name == name) {
+                        return &definition;
+                    }
+                }
+                return nullptr;
             });
         backend_.attach(*model_);
     }
 
     void cleanup() {
-        model_->destroy("ViewWindow");
+        for (const ui::WindowDef& definition : definitions_) {
+            model_->destroy(definition.name);
+        }
         model_.reset();
     }
 
@@ -167,6 +179,35 @@ private slots:
         const int ticksAtEnd = ticks;
         QTest::qWait(60);
         QCOMPARE(ticks, ticksAtEnd);
+    }
+
+    // What the window manager is told; whether the focus stays put is
+    // checked on a real X server by the desktop tests.
+    void advertisementWindowsStandAsTheirRoleSays() {
+        model_->load("ViewWindow");
+        QWidget* view = topLevel("ViewWindow");
+        QTRY_VERIFY(view->isVisible());
+        QVERIFY(!view->testAttribute(Qt::WA_ShowWithoutActivating));
+        QCOMPARE(view->windowType(), Qt::Window);
+
+        // A pop-up is a tool window, which has no task bar entry, and never
+        // takes the focus.
+        model_->load("PopUpWindow");
+        QWidget* popUp = topLevel("PopUpWindow");
+        QTRY_VERIFY(popUp->isVisible());
+        QCOMPARE(popUp->windowType(), Qt::Tool);
+        QVERIFY(popUp->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(popUp->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+        QVERIFY(popUp->testAttribute(Qt::WA_ShowWithoutActivating));
+
+        // A pop-under is a window of its own that opens without the focus.
+        model_->load("PopUnderWindow");
+        QWidget* popUnder = topLevel("PopUnderWindow");
+        QTRY_VERIFY(popUnder->isVisible());
+        QCOMPARE(popUnder->windowType(), Qt::Window);
+        QVERIFY(popUnder->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(!popUnder->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+        QVERIFY(popUnder->testAttribute(Qt::WA_ShowWithoutActivating));
     }
 
 private:
