@@ -294,6 +294,26 @@ class DesktopSession:
     def is_visible(self, window):
         return window in self.windows()
 
+    def focused_window(self):
+        """The top-level window that has the keyboard focus."""
+        _, out = self._x("xdotool", "getwindowfocus")
+        return out.strip()
+
+    def _property(self, window, name):
+        _, out = self._x("xprop", "-id", window, name)
+        return out
+
+    def accepts_focus(self, window):
+        """What the window tells the window manager in its WM_HINTS."""
+        return "accepts input or input focus: False" not in self._property(window, "WM_HINTS")
+
+    def window_types(self, window):
+        return self._property(window, "_NET_WM_WINDOW_TYPE")
+
+    def is_transient(self, window):
+        """Whether the window belongs to another (no task bar entry of its own)."""
+        return "window id #" in self._property(window, "WM_TRANSIENT_FOR")
+
     def click(self, x, y):
         self._x("xdotool", "mousemove", str(x), str(y))
         time.sleep(0.15)

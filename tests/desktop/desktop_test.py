@@ -34,6 +34,14 @@ CLOSE_BUTTON = (963, 14)
 TEXT_ADVERT = (464, 4, 360, 24)  # left, top, width, height
 TITLE_BAR_GAP_X = 835  # between the advertisement and the options button
 
+# The two pop-ups: stored title and size; the close button's middle,
+# relative to the window.
+CORNER_TITLE = "广告组件"
+CORNER_SIZE = (296, 246)
+EXIT_TITLE = "Korvane影音系列退弹广告"
+EXIT_SIZE = (332, 276)
+EXIT_CLOSE_BUTTON = (306, 10)
+
 NAME_PAGES = {"1": "namejt.html", "2": "nameft.html", "3": "nameyy.html"}
 OPTIONS_MENUS = {"1": "选项按钮菜单", "2": "繁体菜单", "3": "英文菜单"}
 MENU_BACKGROUND = (0xF9, 0xF8, 0xF7)
@@ -124,6 +132,17 @@ def advert_text_pixels(shot, left, top):
         if colour_distance(pixel, background) > 60 and r > g + 30 and g >= b:
             count += 1
     return count
+
+
+def page_is_shown(shot, geometry):
+    """The demo's advertisement pages are full of poster colours; an empty
+    view is plain black or white."""
+    left, top, width, height = geometry
+    total = coloured = 0
+    for _, _, pixel in shot.region(left + 4, top + 24, width - 8, height - 28):
+        total += 1
+        coloured += saturated(pixel)
+    return total > 0 and coloured / total >= 0.01
 
 
 class DesktopTest(unittest.TestCase):
@@ -320,6 +339,59 @@ class DesktopTest(unittest.TestCase):
             # program itself within its lifetime.
             code = desktop.wait_program_end(30)
             self.assertEqual(code, 0)
+
+    def test_corner_popup_shows_bottom_right_then_goes(self):
+        with self.session(config_with(Language="1")) as desktop:
+            main = self.start_main_window(desktop)
+            titled = time.monotonic()
+            popup = desktop.window_named(CORNER_TITLE, timeout=30)
+            shown = time.monotonic()
+            print(f"{self.id()}: corner pop-up shown {shown - titled:.1f} s after the title",
+                  file=sys.stderr)
+            # It waits hidden for five ticks of its one-second show timer.
+            self.assertGreater(shown - titled, 4.0)
+            geometry = desktop.geometry(popup)
+            self.assertEqual(geometry, (SCREEN_WIDTH - 300, SCREEN_HEIGHT - 250) + CORNER_SIZE)
+            # An advertisement, not a window to work in: it leaves the keyboard
+            # with the main window and stays out of the task bar.
+            self.assertFalse(desktop.accepts_focus(popup))
+            self.assertIn("_NET_WM_WINDOW_TYPE_UTILITY", desktop.window_types(popup))
+            self.assertTrue(desktop.is_transient(popup))
+            wait_until(lambda: page_is_shown(desktop.screenshot(), geometry), 15, interval=0.5,
+                       what="the advertisement page in the corner pop-up")
+            desktop.save_screenshot("corner-popup")
+
+            # Twenty seconds after it was opened (hidden) it goes by itself.
+            wait_until(lambda: not desktop.is_visible(popup), 25, interval=0.2,
+                       what="the corner pop-up to go")
+            gone = time.monotonic()
+            print(f"{self.id()}: corner pop-up gone after {gone - shown:.1f} s on screen",
+                  file=sys.stderr)
+            self.assertGreater(gone - shown, 12.0)
+            self.assertTrue(desktop.program_running())
+            self.assertTrue(desktop.is_visible(main))
+
+    def test_quitting_shows_exit_popup_that_ends_program_by_its_button(self):
+        with self.session(config_with(Language="1")) as desktop:
+            main = self.start_main_window(desktop)
+            desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
+            desktop.window_named(OPTIONS_MENUS["1"], timeout=10)
+            desktop.keys("Up", "Return")
+
+            popup = desktop.window_named(EXIT_TITLE, timeout=15)
+            shown = time.monotonic()
+            geometry = desktop.geometry(popup)
+            self.assertEqual(geometry, (MAIN_LEFT, MAIN_TOP) + EXIT_SIZE)
+            self.assertFalse(desktop.is_visible(main))
+            self.assertFalse(desktop.accepts_focus(popup))
+            wait_until(lambda: page_is_shown(desktop.screenshot(), geometry), 10, interval=0.5,
+                       what="the advertisement page in the exit pop-up")
+            desktop.save_screenshot("exit-popup")
+
+            desktop.click(geometry[0] + EXIT_CLOSE_BUTTON[0], geometry[1] + EXIT_CLOSE_BUTTON[1])
+            self.assertEqual(desktop.wait_program_end(10), 0)
+            # Well before its 15-second lifetime would have ended it.
+            self.assertLess(time.monotonic() - shown, 12.0)
 
     def test_close_button_hides_main_window_to_tray(self):
         with self.session(config_with(Language="1", Tray="1")) as desktop:
