@@ -46,9 +46,10 @@ TEST_F(Startup, ServerNameModeAsksItsPagesInOrder) {
     h.page("ads/ksqd.html", "关");
     h.start();
 
-    EXPECT_EQ(h.requests(), (Paths{"ads/ksqd.html", "ads/namejt.html", "ads/zdylm1.html",
-                                   "ads/zdylm2.html", "ads/wz1kg.html", "ads/ads1rn.html",
-                                   "ads/wz1kg.html", "ads/qzsj.html", "ads/btkg.html"}));
+    EXPECT_EQ(h.requests(),
+              (Paths{"ads/ksqd.html", "ads/namejt.html", "ads/zdylm1.html", "ads/zdylm2.html",
+                     "ads/wz1kg.html", "ads/ads1rn.html", "ads/wz1kg.html", "ads/qzsj.html",
+                     "ads/btkg.html", "ads/ytkg.html"}));
     ui::Window& main = h.main();
     EXPECT_EQ(main.title(), gbk("服务器名称"));
     EXPECT_EQ(main.control("软件名称标签").text(), gbk("服务器名称"));
