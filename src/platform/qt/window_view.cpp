@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFile>
+#include <QKeyEvent>
 #include <utility>
 
 #include "platform/qt/browser_view.hpp"
@@ -48,7 +49,10 @@ WindowView::WindowView(ui::Window& window, ui::WindowModel& model, QWebEnginePro
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       model_(model),
       profile_(profile),
-      name_(window.name()) {
+      name_(window.name()),
+      closeControl_(window.definition().closeControl),
+      escapeControl_(window.definition().escapeControl),
+      enterControl_(window.definition().enterControl) {
     setObjectName(sourceText(window.name()));
     setWindowTitle(displayText(window.title()));
     if (const std::optional<ui::Color> background = window.background()) {
@@ -336,11 +340,31 @@ void WindowView::reportGeometry() {
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {
-    // The window closes through the program's own buttons only; a close
-    // request of the window manager (Alt+F4) is refused.
-    if (!closed_) {
-        event->ignore();
+    // The window closes through the program's own buttons only: a close
+    // request of the window manager (Alt+F4, the title-bar menu) does what
+    // the window's close button does.
+    if (closed_) {
+        return;
     }
+    event->ignore();
+    if (!closeControl_.empty()) {
+        report(closeControl_, ui::EventKind::Clicked);
+    }
+}
+
+void WindowView::keyPressEvent(QKeyEvent* event) {
+    const std::string* control = nullptr;
+    if (event->key() == Qt::Key_Escape) {
+        control = &escapeControl_;
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        control = &enterControl_;
+    }
+    if (control == nullptr || control->empty() || closed_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    report(*control, ui::EventKind::Clicked);
 }
 
 ui::EventArgs WindowView::report(const std::string& control, ui::EventKind event,

@@ -50,6 +50,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build(const ui::Window& window);
@@ -69,6 +70,10 @@ private:
     ui::WindowModel& model_;
     QWebEngineProfile& profile_;
     std::string name_;
+    // Controls clicked for the window manager's close, Escape and Enter.
+    std::string closeControl_;
+    std::string escapeControl_;
+    std::string enterControl_;
     bool closed_ = false;
     int applying_ = 0;  // > 0 while a model value is put on the widget
     PendingGeometry pendingGeometry_;
