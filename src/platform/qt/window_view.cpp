@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLoggingCategory>
 #include <utility>
 
 #include "platform/qt/browser_view.hpp"
@@ -13,6 +14,11 @@
 
 namespace quillo::qt {
 namespace {
+
+Q_LOGGING_CATEGORY(trayLog, "quillo.platform")
+
+// How often a window minimised for want of a tray looks for one.
+constexpr int kTrayWatchMs = 2000;
 
 // Nesting counter for "this change comes from the model".
 class Applying {
@@ -274,6 +280,44 @@ void WindowView::setTrayIcon(const std::filesystem::path& iconFile, const Text& 
     tray_->setIcon(QIcon(QFile::decodeName(QByteArray::fromStdString(iconFile.string()))));
     tray_->setToolTip(displayText(tooltip));
     tray_->show();
+    minimiseUntilTrayAppears();
+}
+
+void WindowView::minimiseUntilTrayAppears() {
+    const ui::Window* window = liveWindow();
+    if (window == nullptr || window->visible() || QSystemTrayIcon::isSystemTrayAvailable()) {
+        return;
+    }
+    qCInfo(trayLog) << "no tray on this desktop: minimising" << objectName()
+                    << "instead of hiding it";
+    {
+        const Applying applying(applying_);
+        showMinimized();
+    }
+    if (trayWatch_ == nullptr) {
+        trayWatch_ = new QTimer(this);
+        trayWatch_->setInterval(kTrayWatchMs);
+        connect(trayWatch_, &QTimer::timeout, this, &WindowView::checkTrayAppeared);
+    }
+    trayWatch_->start();
+}
+
+void WindowView::checkTrayAppeared() {
+    const ui::Window* window = liveWindow();
+    if (window == nullptr || window->visible()) {
+        // Shown again by the program (a later start handing over): done.
+        trayWatch_->stop();
+        return;
+    }
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        return;
+    }
+    trayWatch_->stop();
+    const Applying applying(applying_);
+    hide();
+    if (!tray_.isNull()) {
+        tray_->show();
+    }
 }
 
 void WindowView::close() {

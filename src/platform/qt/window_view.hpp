@@ -39,6 +39,9 @@ public:
                         const Text& address);
     void popupMenu(const ui::WindowDef& definition, const ui::MenuDef& menu,
                    std::optional<ui::Point> screenPosition);
+    // Where the desktop shows no tray (no StatusNotifier host, no system
+    // tray), a window hidden to the tray would be out of the user's reach:
+    // it is minimised instead and hidden once a tray appears.
     void setTrayIcon(const std::filesystem::path& iconFile, const Text& tooltip);
 
     // The window is gone from the model: hide it, stop its timers and pages,
@@ -60,6 +63,8 @@ private:
     void applyState(const ui::Window& window);
     void applyKeepOnTop(const ui::Window& window);
     void reportGeometry();
+    void minimiseUntilTrayAppears();
+    void checkTrayAppeared();
     // ControlEvents; control "" stands for the window.
     ui::EventArgs report(const std::string& control, ui::EventKind event,
                          ui::EventArgs args = {}) override;
@@ -81,6 +86,7 @@ private:
     std::map<std::string, QWidget*, std::less<>> widgets_;
     std::map<std::string, QTimer*, std::less<>> timers_;
     QPointer<QSystemTrayIcon> tray_;
+    QTimer* trayWatch_ = nullptr;  // while minimised for want of a tray
 };
 
 }  // namespace quillo::qt
