@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLoggingCategory>
 #include <utility>
 
 #include "platform/qt/browser_view.hpp"
@@ -13,6 +15,11 @@
 
 namespace quillo::qt {
 namespace {
+
+Q_LOGGING_CATEGORY(trayLog, "quillo.platform")
+
+// How often a window minimised for want of a tray looks for one.
+constexpr int kTrayWatchMs = 2000;
 
 // Nesting counter for "this change comes from the model".
 class Applying {
@@ -49,7 +56,10 @@ WindowView::WindowView(ui::Window& window, ui::WindowModel& model, QWebEnginePro
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       model_(model),
       profile_(profile),
-      name_(window.name()) {
+      name_(window.name()),
+      closeControl_(window.definition().closeControl),
+      escapeControl_(window.definition().escapeControl),
+      enterControl_(window.definition().enterControl) {
     setObjectName(sourceText(window.name()));
     setWindowTitle(displayText(window.title()));
     if (const std::optional<ui::Color> background = window.background()) {
@@ -272,6 +282,44 @@ void WindowView::setTrayIcon(const std::filesystem::path& iconFile, const Text& 
     tray_->setIcon(QIcon(QFile::decodeName(QByteArray::fromStdString(iconFile.string()))));
     tray_->setToolTip(displayText(tooltip));
     tray_->show();
+    minimiseUntilTrayAppears();
+}
+
+void WindowView::minimiseUntilTrayAppears() {
+    const ui::Window* window = liveWindow();
+    if (window == nullptr || window->visible() || QSystemTrayIcon::isSystemTrayAvailable()) {
+        return;
+    }
+    qCInfo(trayLog) << "no tray on this desktop: minimising" << objectName()
+                    << "instead of hiding it";
+    {
+        const Applying applying(applying_);
+        showMinimized();
+    }
+    if (trayWatch_ == nullptr) {
+        trayWatch_ = new QTimer(this);
+        trayWatch_->setInterval(kTrayWatchMs);
+        connect(trayWatch_, &QTimer::timeout, this, &WindowView::checkTrayAppeared);
+    }
+    trayWatch_->start();
+}
+
+void WindowView::checkTrayAppeared() {
+    const ui::Window* window = liveWindow();
+    if (window == nullptr || window->visible()) {
+        // Shown again by the program (a later start handing over): done.
+        trayWatch_->stop();
+        return;
+    }
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        return;
+    }
+    trayWatch_->stop();
+    const Applying applying(applying_);
+    hide();
+    if (!tray_.isNull()) {
+        tray_->show();
+    }
 }
 
 void WindowView::close() {
@@ -338,11 +386,31 @@ void WindowView::reportGeometry() {
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {
-    // The window closes through the program's own buttons only; a close
-    // request of the window manager (Alt+F4) is refused.
-    if (!closed_) {
-        event->ignore();
+    // The window closes through the program's own buttons only: a close
+    // request of the window manager (Alt+F4, the title-bar menu) does what
+    // the window's close button does.
+    if (closed_) {
+        return;
     }
+    event->ignore();
+    if (!closeControl_.empty()) {
+        report(closeControl_, ui::EventKind::Clicked);
+    }
+}
+
+void WindowView::keyPressEvent(QKeyEvent* event) {
+    const std::string* control = nullptr;
+    if (event->key() == Qt::Key_Escape) {
+        control = &escapeControl_;
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        control = &enterControl_;
+    }
+    if (control == nullptr || control->empty() || closed_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    report(*control, ui::EventKind::Clicked);
 }
 
 ui::EventArgs WindowView::report(const std::string& control, ui::EventKind event,

@@ -39,6 +39,9 @@ public:
                         const Text& address);
     void popupMenu(const ui::WindowDef& definition, const ui::MenuDef& menu,
                    std::optional<ui::Point> screenPosition);
+    // Where the desktop shows no tray (no StatusNotifier host, no system
+    // tray), a window hidden to the tray would be out of the user's reach:
+    // it is minimised instead and hidden once a tray appears.
     void setTrayIcon(const std::filesystem::path& iconFile, const Text& tooltip);
 
     // The window is gone from the model: hide it, stop its timers and pages,
@@ -50,6 +53,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build(const ui::Window& window);
@@ -59,6 +63,8 @@ private:
     void applyState(const ui::Window& window);
     void applyKeepOnTop(const ui::Window& window);
     void reportGeometry();
+    void minimiseUntilTrayAppears();
+    void checkTrayAppeared();
     // ControlEvents; control "" stands for the window.
     ui::EventArgs report(const std::string& control, ui::EventKind event,
                          ui::EventArgs args = {}) override;
@@ -69,6 +75,10 @@ private:
     ui::WindowModel& model_;
     QWebEngineProfile& profile_;
     std::string name_;
+    // Controls clicked for the window manager's close, Escape and Enter.
+    std::string closeControl_;
+    std::string escapeControl_;
+    std::string enterControl_;
     bool closed_ = false;
     int applying_ = 0;  // > 0 while a model value is put on the widget
     PendingGeometry pendingGeometry_;
@@ -76,6 +86,7 @@ private:
     std::map<std::string, QWidget*, std::less<>> widgets_;
     std::map<std::string, QTimer*, std::less<>> timers_;
     QPointer<QSystemTrayIcon> tray_;
+    QTimer* trayWatch_ = nullptr;  // while minimised for want of a tray
 };
 
 }  // namespace quillo::qt

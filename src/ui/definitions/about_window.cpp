@@ -50,6 +50,9 @@ const WindowDef& aboutWindow() {
                  .text = "影片版权协调通道",
                  .textColor = kWhite},
             }),
+        .closeControl = names::kCloseButton,
+        .escapeControl = names::kCancelButton,
+        .enterControl = names::kConfirmButton,
     };
     return definition;
 }

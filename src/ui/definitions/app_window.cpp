@@ -45,6 +45,7 @@ const WindowDef& appWindow() {
                 browserContextMenu(names::kEnglishMenu, kEnglishCaptions),
             },
         .menuSkin = standardMenuSkin(),
+        .closeControl = names::kCloseButton,
     };
     return definition;
 }

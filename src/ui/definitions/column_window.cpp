@@ -61,6 +61,7 @@ const WindowDef& columnWindow() {
                 browserContextMenu(names::kEnglishAppMenu, kEnglishCaptions, kAppBrowserActions),
             },
         .menuSkin = standardMenuSkin(),
+        .closeControl = names::kCloseButton,
     };
     return definition;
 }

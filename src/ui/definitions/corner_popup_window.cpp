@@ -33,6 +33,7 @@ const WindowDef& cornerPopupWindow() {
                 timer(names::kShowTimer, 1000),
                 timer(names::kLifetimeTimer, 20000),
             },
+        .closeControl = names::kCloseButton,
     };
     return definition;
 }

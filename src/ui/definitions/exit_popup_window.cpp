@@ -28,6 +28,7 @@ const WindowDef& exitPopupWindow() {
                  .cursor = Cursor::Hand},
                 timer(names::kLifetimeTimer, 15000),
             },
+        .closeControl = names::kCloseButton,
     };
     return definition;
 }

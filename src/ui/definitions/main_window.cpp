@@ -136,6 +136,7 @@ const WindowDef& mainWindow() {
             },
         .menus = mainMenus(),
         .menuSkin = standardMenuSkin(),
+        .closeControl = names::kCloseButton,
     };
     return definition;
 }

@@ -42,6 +42,7 @@ const WindowDef& playerWindow() {
                 // Stopped once the play page has loaded; nothing is bound to its tick.
                 timer(names::kLoadTimer, 10000),
             },
+        .closeControl = names::kCloseButton,
     };
     return definition;
 }

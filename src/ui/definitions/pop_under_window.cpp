@@ -40,6 +40,7 @@ const WindowDef& popUnderWindow() {
                                    {"GoBack ", "GoForward", "Refresh", "Stop"}),
             },
         .menuSkin = standardMenuSkin(),
+        .closeControl = names::kCloseButton,
     };
     return definition;
 }

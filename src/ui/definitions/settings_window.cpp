@@ -67,6 +67,9 @@ const WindowDef& settingsWindow() {
                 checkBox(names::kScreenSaverBox, 248, 225),
                 checkBox(names::kTrayBox, 248, 250),
             }),
+        .closeControl = names::kCloseButton,
+        .escapeControl = names::kCancelButton,
+        .enterControl = names::kConfirmButton,
     };
     return definition;
 }

@@ -88,6 +88,12 @@ struct WindowDef {
     std::vector<ControlDef> controls{};  // in stacking order, first at the bottom
     std::vector<MenuDef> menus{};
     std::optional<MenuSkinDef> menuSkin{};
+    // What the window manager and the keyboard stand for: the window
+    // manager's close (Alt+F4, the title-bar menu) clicks closeControl;
+    // Escape clicks escapeControl and Enter enterControl. Empty: nothing.
+    std::string_view closeControl{};
+    std::string_view escapeControl{};
+    std::string_view enterControl{};
 
     const ControlDef* findControl(std::string_view controlName) const;
     const MenuDef* findMenu(std::string_view menuName) const;

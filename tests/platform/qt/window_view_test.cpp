@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/text.hpp"
@@ -29,7 +30,10 @@ std::vector<ui::WindowDef> testDefinitions() {
                          .height = 200,
                          .left = 40,
                          .top = 50,
-                         .title = "测试窗口"};
+                         .title = "测试窗口",
+                         .closeControl = "关闭按钮",
+                         .escapeControl = "取消按钮",
+                         .enterControl = "确定按钮"};
     window.controls = {
         {.kind = ControlKind::PictureBox,
          .name = "toppic",
@@ -52,6 +56,8 @@ std::vector<ui::WindowDef> testDefinitions() {
          .checked = true},
         {.kind = ControlKind::PictureBox, .name = "图片", .geometry = {10, 60, 50, 40}},
         {.kind = ControlKind::Timer, .name = "时钟", .visible = false, .interval = 20},
+        {.kind = ControlKind::ImageButton, .name = "取消按钮", .geometry = {200, 170, 40, 20}},
+        {.kind = ControlKind::ImageButton, .name = "确定按钮", .geometry = {250, 170, 40, 20}},
     };
     // Advertisement windows, by their role.
     ui::WindowDef popUp{
@@ -208,6 +214,28 @@ private slots:
         QVERIFY(popUnder->windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(!popUnder->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
         QVERIFY(popUnder->testAttribute(Qt::WA_ShowWithoutActivating));
+    }
+
+    void windowManagerCloseAndKeysClickTheWindowsButtons() {
+        std::vector<std::string> clicked;
+        for (const char* button : {"关闭按钮", "取消按钮", "确定按钮"}) {
+            model_->bind("ViewWindow", button, ui::EventKind::Clicked,
+                         [&clicked, button](ui::EventArgs&) { clicked.emplace_back(button); });
+        }
+        model_->load("ViewWindow");
+        QWidget* view = topLevel("ViewWindow");
+        QTRY_VERIFY(view->isVisible());
+
+        // A close request of the window manager: the close button's click,
+        // and the window stays until its behaviour closes it.
+        QVERIFY(!view->close());
+        QVERIFY(view->isVisible());
+        QTest::keyClick(view, Qt::Key_Escape);
+        QTest::keyClick(view, Qt::Key_Return);
+        QTest::keyClick(view, Qt::Key_Enter);
+        QTest::keyClick(view, Qt::Key_Space);
+        const std::vector<std::string> expected = {"关闭按钮", "取消按钮", "确定按钮", "确定按钮"};
+        QCOMPARE(clicked, expected);
     }
 
 private:

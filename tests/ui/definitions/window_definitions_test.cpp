@@ -1,5 +1,6 @@
 #include "ui/definitions/window_definitions.hpp"
 
+#include "ui/definitions/dialog_layout.hpp"
 #include "ui/definitions/skinned_frame.hpp"
 
 #include <gtest/gtest.h>
@@ -113,6 +114,29 @@ TEST_P(EveryWindow, TimersAreInvisibleAndOtherControlsHaveASize) {
             EXPECT_GT(c.geometry.height, 0) << c.name;
             EXPECT_EQ(c.interval, 0) << c.name;
         }
+    }
+}
+
+// The window manager's close clicks the window's own close button; in the
+// two dialogs Escape is Cancel and Enter is Confirm. Other windows take no
+// keys.
+TEST_P(EveryWindow, WindowManagerCloseAndKeysClickImageButtonsOfTheWindow) {
+    const WindowDef& w = window(GetParam());
+    const bool dialog = w.name == kSettingsWindow || w.name == kAboutWindow;
+    const std::string_view expected[] = {w.closeControl, w.escapeControl, w.enterControl};
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const std::string_view control = expected[i];
+        if (i > 0 && !dialog) {
+            EXPECT_TRUE(control.empty()) << control;
+            continue;
+        }
+        const ControlDef* button = w.findControl(control);
+        ASSERT_NE(button, nullptr) << "'" << control << "'";
+        EXPECT_EQ(button->kind, ControlKind::ImageButton) << control;
+    }
+    if (dialog) {
+        EXPECT_EQ(w.escapeControl, options_dialog::kCancelButton);
+        EXPECT_EQ(w.enterControl, options_dialog::kConfirmButton);
     }
 }
 
