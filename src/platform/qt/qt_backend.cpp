@@ -11,6 +11,7 @@
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 #include "platform/qt/dialog_placement.hpp"
 #include "platform/qt/qt_text.hpp"
@@ -216,6 +217,18 @@ void QtBackend::quit() {
     if (mainLoop_ != nullptr) {
         mainLoop_->exit(0);
     }
+}
+
+void QtBackend::runBlocking(const std::function<void()>& work) {
+    QEventLoop waiting;
+    // The worker's last act is to queue the end of the wait on this thread;
+    // a queued call reaches the loop once it runs, however soon it comes.
+    std::thread worker([&work, &waiting] {
+        work();
+        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    waiting.exec();
+    worker.join();
 }
 
 void QtBackend::messageBox(const Text& text, const Text& title, MessageIcon icon) {
