@@ -1,10 +1,12 @@
 #include "platform/qt/qt_backend.hpp"
 
 #include <QApplication>
+#include <QColor>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QPalette>
 #include <QScreen>
 #include <QTimer>
 #include <QWebEngineProfile>
@@ -24,6 +26,18 @@ namespace {
 // How long the first window may take to appear on the screen before the
 // start-up goes on regardless.
 constexpr int kExposeWaitMs = 1000;
+
+// Windows without a colour of their own stand dark behind their skin and
+// browser views, in the colour of the loading page, so that no frame of
+// them is ever white.
+constexpr QColor kDefaultWindowColour{0x1b, 0x1f, 0x24};
+
+void useDefaultWindowColour(QWidget& view) {
+    QPalette colours = view.palette();
+    colours.setColor(QPalette::Window, kDefaultWindowColour);
+    view.setPalette(colours);
+    view.setAutoFillBackground(true);
+}
 
 std::unique_ptr<QApplication> makeApplication(int& argc, char** argv) {
     prepareWebEngineEnvironment();
@@ -104,6 +118,9 @@ void QtBackend::windowCreated(ui::Window& window) {
     }
     if (window.modal()) {
         prepareDialog(shown, window, mainView_);
+    }
+    if (!window.background()) {
+        useDefaultWindowColour(shown);
     }
     if (window.visible()) {
         shown.show();
