@@ -49,6 +49,7 @@ bench: build
 # Start-up time to a painted main window and memory (PSS) of the program and
 # its engine processes with the demo site loaded, under Xvfb.
 bench-desktop: build
+	@scripts/install-deps bench
 	/usr/bin/python3 bench/desktop_startup.py --build $(BUILD_DIR)
 
 # Memory with the player window open and the time from a click on a film to
