@@ -1,36 +1,60 @@
 #!/usr/bin/python3
-"""Start-up time and memory of the real desktop program under Xvfb.
+"""Start-up time, memory and idle cost of the real desktop program under Xvfb,
+side by side with a bare browser view and Chromium.
 
 usage: bench/desktop_startup.py [--build DIR] [--runs N] [--warmup N] [--settle S]
+                                [--idle S] [--delay MS] [--span-runs N]
+                                [--no-bare] [--no-chromium]
                                 [--flags=FLAGS]... [--add-flags=FLAGS]...
                                 [--env-variant NAME=VALUE]... [--env NAME=VALUE]...
                                 [--no-default] [--json FILE] [--shots DIR] [--verbose]
 
 Starts an Xvfb screen (1366x768x24) of its own, a D-Bus session bus and the
 demo content server on a free port of 127.0.0.1 (handed to the program with
---content-server), then launches
-BUILD/program/quillo from a fresh temporary copy N times and measures, per
-run:
+--content-server). Each round then
+launches, one after the other, the program (BUILD/program/quillo from a
+fresh temporary copy), the bare view (BUILD/bench/quillo-bare-view: one
+QWebEngineView of the main window's size on the demo site, with the
+program's engine flags) and, when `chromium` is installed (make
+bench-desktop installs it through scripts/install-deps bench), Chromium in
+app mode on the site (--no-sandbox --disable-gpu --no-first-run
+--disable-background-networking --disable-component-update --disable-sync,
+a fresh --user-data-dir). Per run:
 
   mapped   seconds from exec to the first visible top-level window of the
-           program (xdotool search --onlyvisible --pid, polled every 20 ms)
-  paint    seconds from exec to the main window's first paint: at least 90%
-           of its title-bar strip differs from the same strip of the screen
-           read just before the launch (the empty screen is black)
+           process (xdotool search --onlyvisible --pid, polled every 20 ms)
+  paint    seconds from exec to the first paint: at least 90% of the main
+           window's title-bar strip (the whole window for the others)
+           differs from the same strip of the screen read just before the
+           launch (the empty screen is black)
+  loading  seconds from exec to the loading page: its spinner's green in
+           the middle of the content area (the program only)
   title    seconds from exec to the title bar in its final look: the first
            strip read that matches, in at least 90% of its pixels, the strip
            on screen at the memory sample (a skinned window may first paint
            in the toolkit's plain colours)
-  site     seconds from exec to the site replacing the loading page: at least
-           5% of the content area (every 4th pixel of every 4th row) is
-           saturated colour; the demo home page is full of posters, the
-           loading page is a dark gradient with a small spinner and the blank
-           browser is white
-  PSS/RSS  MiB summed over the program and all its descendant processes (the
+  site     seconds from exec to the site: at least 5% of the content area
+           (every 4th pixel of every 4th row) is saturated colour; the demo
+           home page is full of posters, the loading page is a dark gradient
+           with a small spinner and a blank browser is white
+  white    white frames before the site: runs of reads in which at least
+           half of the content area is white, their number and total time
+  PSS/RSS  MiB summed over the process and all its descendants (the
            browser engine's zygotes, renderers and any GPU or utility
            process), found through the parent pids in /proc/*/stat and read
            from /proc/PID/smaps_rollup, --settle seconds (default 5) after
            the site showed
+  idle     CPU of the process tree over --idle seconds (default 60) right
+           after the memory sample, in % of one core (first measured round)
+
+After the rounds, the content server is restarted with every /ads/ page
+answered --delay ms late (default 50) and the program is run --span-runs
+times (default 3): the request span is the time from the first of its own
+start-up requests reaching the server to the last one answered, against
+the server time (requests x delay). The closing table shows the medians
+side by side, the ratios to the bare view and whether the targets are met
+(site visible <= 1.1x bare view, RSS <= 1.15x bare view, idle CPU <= 0.1%
+of a core, request span <= 1.1x server time), with the load average.
 
 Once the window is mapped, its rectangle is read from the screen every 20 ms
 with an X GetImage over one kept-open XCB connection (libxcb through ctypes,
@@ -42,8 +66,8 @@ The program is ended with SIGTERM to its process
 group after each run, and the next run waits until none of its processes is
 left.
 
-Variants: without --flags/--add-flags/--env-variant one variant runs, the
-program as shipped (QTWEBENGINE_CHROMIUM_FLAGS unset, so the program sets its
+Variants of the program: without --flags/--add-flags/--env-variant one
+variant runs, the program as shipped (QTWEBENGINE_CHROMIUM_FLAGS unset, so the program sets its
 own quiet flags). Each --flags=FLAGS adds a variant with
 QTWEBENGINE_CHROMIUM_FLAGS set to exactly FLAGS; each --add-flags=FLAGS adds
 one with the program's own flags (read from
