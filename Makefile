@@ -46,9 +46,11 @@ demo: build
 bench: build
 	$(BUILD_DIR)/bench/quillo-bench
 
-# Start-up time to a painted main window and memory (PSS) of the program and
-# its engine processes with the demo site loaded, under Xvfb.
+# Start-up times, white frames, memory, idle CPU and the start-up request
+# span of the program under Xvfb, side by side with a bare browser view and
+# Chromium in app mode (installed here for the benchmark only).
 bench-desktop: build
+	@scripts/install-deps bench
 	/usr/bin/python3 bench/desktop_startup.py --build $(BUILD_DIR)
 
 # Memory with the player window open and the time from a click on a film to

@@ -1,36 +1,60 @@
 #!/usr/bin/python3
-"""Start-up time and memory of the real desktop program under Xvfb.
+"""Start-up time, memory and idle cost of the real desktop program under Xvfb,
+side by side with a bare browser view and Chromium.
 
 usage: bench/desktop_startup.py [--build DIR] [--runs N] [--warmup N] [--settle S]
+                                [--idle S] [--delay MS] [--span-runs N]
+                                [--no-bare] [--no-chromium]
                                 [--flags=FLAGS]... [--add-flags=FLAGS]...
                                 [--env-variant NAME=VALUE]... [--env NAME=VALUE]...
                                 [--no-default] [--json FILE] [--shots DIR] [--verbose]
 
 Starts an Xvfb screen (1366x768x24) of its own, a D-Bus session bus and the
 demo content server on a free port of 127.0.0.1 (handed to the program with
---content-server), then launches
-BUILD/program/quillo from a fresh temporary copy N times and measures, per
-run:
+--content-server). Each round then
+launches, one after the other, the program (BUILD/program/quillo from a
+fresh temporary copy), the bare view (BUILD/bench/quillo-bare-view: one
+QWebEngineView of the main window's size on the demo site, with the
+program's engine flags) and, when `chromium` is installed (make
+bench-desktop installs it through scripts/install-deps bench), Chromium in
+app mode on the site (--no-sandbox --disable-gpu --no-first-run
+--disable-background-networking --disable-component-update --disable-sync,
+a fresh --user-data-dir). Per run:
 
   mapped   seconds from exec to the first visible top-level window of the
-           program (xdotool search --onlyvisible --pid, polled every 20 ms)
-  paint    seconds from exec to the main window's first paint: at least 90%
-           of its title-bar strip differs from the same strip of the screen
-           read just before the launch (the empty screen is black)
+           process (xdotool search --onlyvisible --pid, polled every 20 ms)
+  paint    seconds from exec to the first paint: at least 90% of the main
+           window's title-bar strip (the whole window for the others)
+           differs from the same strip of the screen read just before the
+           launch (the empty screen is black)
+  loading  seconds from exec to the loading page: its spinner's green in
+           the middle of the content area (the program only)
   title    seconds from exec to the title bar in its final look: the first
            strip read that matches, in at least 90% of its pixels, the strip
            on screen at the memory sample (a skinned window may first paint
            in the toolkit's plain colours)
-  site     seconds from exec to the site replacing the loading page: at least
-           5% of the content area (every 4th pixel of every 4th row) is
-           saturated colour; the demo home page is full of posters, the
-           loading page is a dark gradient with a small spinner and the blank
-           browser is white
-  PSS/RSS  MiB summed over the program and all its descendant processes (the
+  site     seconds from exec to the site: at least 5% of the content area
+           (every 4th pixel of every 4th row) is saturated colour; the demo
+           home page is full of posters, the loading page is a dark gradient
+           with a small spinner and a blank browser is white
+  white    white frames before the site: runs of reads in which at least
+           half of the content area is white, their number and total time
+  PSS/RSS  MiB summed over the process and all its descendants (the
            browser engine's zygotes, renderers and any GPU or utility
            process), found through the parent pids in /proc/*/stat and read
            from /proc/PID/smaps_rollup, --settle seconds (default 5) after
            the site showed
+  idle     CPU of the process tree over --idle seconds (default 60) right
+           after the memory sample, in % of one core (first measured round)
+
+After the rounds, the content server is restarted with every /ads/ page
+answered --delay ms late (default 50) and the program is run --span-runs
+times (default 3): the request span is the time from the first of its own
+start-up requests reaching the server to the last one answered, against
+the server time (requests x delay). The closing table shows the medians
+side by side, the ratios to the bare view and whether the targets are met
+(site visible <= 1.1x bare view, RSS <= 1.15x bare view, idle CPU <= 0.1%
+of a core, request span <= 1.1x server time), with the load average.
 
 Once the window is mapped, its rectangle is read from the screen every 20 ms
 with an X GetImage over one kept-open XCB connection (libxcb through ctypes,
@@ -42,8 +66,8 @@ The program is ended with SIGTERM to its process
 group after each run, and the next run waits until none of its processes is
 left.
 
-Variants: without --flags/--add-flags/--env-variant one variant runs, the
-program as shipped (QTWEBENGINE_CHROMIUM_FLAGS unset, so the program sets its
+Variants of the program: without --flags/--add-flags/--env-variant one
+variant runs, the program as shipped (QTWEBENGINE_CHROMIUM_FLAGS unset, so the program sets its
 own quiet flags). Each --flags=FLAGS adds a variant with
 QTWEBENGINE_CHROMIUM_FLAGS set to exactly FLAGS; each --add-flags=FLAGS adds
 one with the program's own flags (read from
@@ -75,6 +99,7 @@ import statistics
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -240,6 +265,27 @@ class Screen:
         hist = diff.histogram()
         return sum(hist[9:]) / max(1, image.width * image.height)
 
+    def white_fraction(self, image):
+        """Share of pixels that are white or nearly (every channel >= 235), over
+        every fourth pixel of every fourth row."""
+        image = image.resize((max(1, image.width // 4), max(1, image.height // 4)),
+                             self.Image.NEAREST)
+        low = self.ImageChops.darker(self.ImageChops.darker(*image.split()[:2]),
+                                     image.split()[2])
+        return low.point(lambda v: 255 if v >= 235 else 0).histogram()[255] / max(
+            1, image.width * image.height)
+
+    def spinner_pixels(self, image):
+        """Pixels of the loading page's spinner green (#91bb00 and its
+        antialiased edge) in the image."""
+        r, g, b = image.split()
+        chops = self.ImageChops
+        green = g.point(lambda v: 255 if v >= 130 else 0)
+        no_blue = b.point(lambda v: 255 if v <= 70 else 0)
+        red_below = chops.subtract(g, r).point(lambda v: 255 if v >= 25 else 0)
+        both = chops.multiply(chops.multiply(green, no_blue), red_below)
+        return both.histogram()[255]
+
     def saturated_fraction(self, image):
         """Share of pixels with max >= 120 and max - min >= 60 (poster colour),
         over every fourth pixel of every fourth row."""
@@ -333,6 +379,20 @@ def memory_kib(pid):
     return values["Pss"], values.get("Rss", 0)
 
 
+def cpu_ticks(pids):
+    """utime + stime of the processes, in clock ticks."""
+    total = 0
+    for pid in pids:
+        try:
+            with open(f"/proc/{pid}/stat", "rb") as f:
+                data = f.read()
+        except OSError:
+            continue
+        fields = data[data.rindex(b")") + 2:].split()
+        total += int(fields[11]) + int(fields[12])
+    return total
+
+
 def tree_memory(root):
     """Summed Pss/Rss (MiB) of the tree, with a per-kind breakdown."""
     pss = rss = 0
@@ -360,6 +420,11 @@ class Bench:
         self.build = os.path.abspath(args.build)
         self.program_dir = os.path.join(self.build, "program")
         self.server = os.path.join(self.build, "tools", "content_server", "quillo-content-server")
+        self.bare_view = os.path.join(self.build, "bench", "quillo-bare-view")
+        self.chromium = shutil.which("chromium")
+        self.server_process = None
+        self.requests = []  # (monotonic seconds, path) as the content server logged them
+        self.requests_lock = threading.Lock()
         self.site = os.path.join(REPO, "demo", "site")
         self.services = []
         self.workdir = None
@@ -443,19 +508,45 @@ class Bench:
         if process.poll() is not None:
             raise BenchError("the session bus did not start")
 
-    def _start_content_server(self):
-        process = self._spawn([self.server, self.site, "--port", "0",
-                               "--rewrite-origin", SITE_ORIGIN], "server")
+    def _start_content_server(self, delay_ms=0):
+        """(Re)starts the demo content server on a free port; with delay_ms,
+        pages under /ads/ are answered that much later. Its request log is
+        read as it comes, each line stamped with the time it arrived."""
+        if self.server_process is not None:
+            stop_group(self.server_process)
+            self.services.remove(self.server_process)
+        args = [self.server, self.site, "--port", "0", "--rewrite-origin", SITE_ORIGIN]
+        if delay_ms:
+            args += ["--delay-ads", str(delay_ms)]
+        process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                                   stderr=subprocess.DEVNULL, start_new_session=True)
         self.services.append(process)
+        self.server_process = process
+        found = {}
+
+        def read_log():
+            for line in process.stdout:
+                text = line.decode(errors="replace")
+                address = re.search(r" at (http://127\.0\.0\.1:\d+/)", text)
+                if address:
+                    found["address"] = address.group(1)
+                parts = text.split()
+                if len(parts) >= 2 and parts[0] == "GET":
+                    with self.requests_lock:
+                        self.requests.append((time.monotonic(), parts[1]))
+
+        threading.Thread(target=read_log, daemon=True).start()
 
         def address():
             if process.poll() is not None:
                 raise BenchError("the content server did not start")
-            with open(os.path.join(self.workdir, "server.log"), errors="replace") as log:
-                found = re.search(r" at (http://127\.0\.0\.1:\d+/)", log.read())
-            return found.group(1) if found else None
+            return found.get("address")
 
         self.server_address = wait_until(address, 20, 0.05, "the content server")
+
+    def requests_since(self, since):
+        with self.requests_lock:
+            return [(at, path) for at, path in self.requests if at >= since]
 
     def base_env(self):
         env = dict(os.environ)
@@ -468,10 +559,11 @@ class Bench:
 
     # one run
 
-    def run_once(self, label, variant_env, shots_prefix=None):
+    def run_once(self, label, variant_env, shots_prefix=None, kind="program", idle=0.0,
+                 settle=None):
+        """One launch of a subject: kind "program" (the program as shipped,
+        with variant_env), "bare" (the bare view) or "chromium" (--app)."""
         rundir = tempfile.mkdtemp(prefix="run-", dir=self.workdir)
-        program_copy = os.path.join(rundir, "program")
-        shutil.copytree(self.program_dir, program_copy)
         env = self.base_env()
         env["XDG_CONFIG_HOME"] = os.path.join(rundir, "xdg-config")
         # A fresh browser profile per run: each run starts cold.
@@ -480,20 +572,38 @@ class Bench:
         env["XDG_RUNTIME_DIR"] = rundir
         env.update(parse_env(self.args.env))
         env.update(variant_env)
+        site = self.server_address
+        if kind == "program":
+            program_copy = os.path.join(rundir, "program")
+            shutil.copytree(self.program_dir, program_copy)
+            command = [os.path.join(program_copy, "quillo"), "--content-server", site]
+        elif kind == "bare":
+            command = [self.bare_view, site]
+        else:
+            command = [self.chromium, "--no-sandbox", "--disable-gpu", "--no-first-run",
+                       "--disable-background-networking", "--disable-component-update",
+                       "--disable-sync", "--user-data-dir=" + os.path.join(rundir, "chromium"),
+                       "--window-position=0,0", "--window-size=984,624", "--app=" + site]
 
         screen = self.screen
         full = (0, 0) + SCREEN
         baseline = screen.grab(full)
-        result = {"variant": label}
+        result = {"variant": label, "kind": kind}
         with self._log("program-" + os.path.basename(rundir)) as log:
             started = time.monotonic()
-            program = subprocess.Popen([os.path.join(program_copy, "quillo"),
-                                        "--content-server", self.server_address],
-                                       stdin=subprocess.DEVNULL, stdout=log,
+            program = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=log,
                                        stderr=subprocess.STDOUT, cwd=rundir, env=env,
                                        start_new_session=True)
         try:
-            self._measure(program, started, baseline, result, shots_prefix)
+            self._measure(program, kind, started, baseline, result, shots_prefix,
+                          self.args.settle if settle is None else settle)
+            if idle > 0:
+                pids = descendants(program.pid)
+                before = cpu_ticks(pids)
+                time.sleep(idle)
+                self._alive(program, "the idle sample")
+                used = (cpu_ticks(pids) - before) / os.sysconf("SC_CLK_TCK")
+                result["idle_cpu"] = 100 * used / idle
         finally:
             result["leftover"] = end_program(program)
             shutil.rmtree(rundir, ignore_errors=True)
@@ -523,7 +633,7 @@ class Bench:
                 window = {}
         return best
 
-    def _measure(self, program, started, baseline, result, shots_prefix):
+    def _measure(self, program, kind, started, baseline, result, shots_prefix, settle):
         screen = self.screen
         timeout = self.args.timeout
 
@@ -544,10 +654,19 @@ class Bench:
                                      "the main window")
         x, y, w, h = box
         window_box = (x, y, x + w, y + h)
-        bar = (2, 2, w - 2, TITLE_BAR_HEIGHT)  # window-relative
-        content = (2, 30, w - 2, h - 2)
+        if kind == "program":
+            bar = (2, 2, w - 2, TITLE_BAR_HEIGHT)  # window-relative
+            content = (2, 30, w - 2, h - 2)
+        else:
+            # The whole window; Chromium draws a title bar of its own when
+            # no window manager does.
+            bar = (0, 0, w, h)
+            content = (0, 40 if kind == "chromium" else 0, w, h)
+        centre = ((content[0] + content[2]) // 2 - 100, (content[1] + content[3]) // 2 - 100,
+                  (content[0] + content[2]) // 2 + 100, (content[1] + content[3]) // 2 + 100)
         bar_baseline = baseline.crop(window_box).crop(bar)
         bars = []  # (seconds, title-bar strip) whenever the strip changed
+        white = []  # [start, end] of each run of white frames, seconds
 
         def window_check():
             image = screen.grab(window_box)
@@ -555,16 +674,33 @@ class Bench:
             strip = image.crop(bar)
             if not bars or screen.changed_fraction(strip, bars[-1][1]) > 0:
                 bars.append((at, strip))
+            shown = image.crop(content)
+            if screen.white_fraction(shown) >= 0.5:
+                if white and white[-1][1] is None:
+                    pass
+                else:
+                    white.append([at, None])
+            elif white and white[-1][1] is None:
+                white[-1][1] = at
+            if "loading" not in result and kind == "program" and \
+                    screen.spinner_pixels(image.crop(centre)) >= 40:
+                result["loading"] = at
             if "window" not in result:
                 if screen.changed_fraction(strip, bar_baseline) < 0.9:
                     return False
                 result["window"] = at
                 if shots_prefix:
                     image.save(shots_prefix + "-first-paint.png")
-            return screen.saturated_fraction(image.crop(content)) >= 0.05
+            return screen.saturated_fraction(shown) >= 0.05
 
         result["site"], _ = poll(window_check, FAST_POLL, "the site to replace the loading page")
-        settle_until = started + result["site"] + self.args.settle
+        if white and white[-1][1] is None:
+            white[-1][1] = result["site"]
+        result["white_frames"] = len(white)
+        result["white"] = sum(end - start for start, end in white)
+        result["white_spans"] = white
+        result.setdefault("loading", float("nan"))
+        settle_until = started + result["site"] + settle
         while time.monotonic() < settle_until:
             self._alive(program, "the memory sample")
             time.sleep(0.1)
@@ -637,8 +773,11 @@ def end_program(program):
 METRICS = [
     ("mapped", "window mapped (s)", "{:.2f}"),
     ("window", "first paint (s)", "{:.2f}"),
+    ("loading", "loading page (s)", "{:.2f}"),
     ("skinned", "title bar final (s)", "{:.2f}"),
     ("site", "site shown (s)", "{:.2f}"),
+    ("white_frames", "white frames", "{:.0f}"),
+    ("white", "white frames (s)", "{:.2f}"),
     ("pss", "PSS, tree (MiB)", "{:.1f}"),
     ("rss", "RSS, tree (MiB)", "{:.1f}"),
     ("processes", "processes", "{:.0f}"),
@@ -666,6 +805,90 @@ def breakdown(runs):
     return "\n".join(lines)
 
 
+# Start-up pages the program fetches itself (the others under /ads/ are
+# pages its browser views load, which the server's delay does not stand for).
+NAVIGATED_PAGES = {"/ads/tv.html", "/ads/app.html", "/ads/beitou.html", "/ads/youtan.html",
+                   "/ads/tuitan.html"}
+
+
+def request_span(bench, delay_ms, runs):
+    """The program against a server that answers every /ads/ page delay_ms
+    late: (span, server time, loading page, site) medians in seconds, span
+    from the first of its own start-up requests arriving to the last one
+    answered."""
+    bench._start_content_server(delay_ms)
+    spans, server_times, loading, sites = [], [], [], []
+    try:
+        for _ in range(runs):
+            launched = time.monotonic()
+            run = bench.run_once("delayed", {}, settle=2.0)
+            fetched = [(at, path) for at, path in bench.requests_since(launched)
+                       if path.startswith("/ads/") and path not in NAVIGATED_PAGES]
+            if not fetched:
+                raise BenchError("the program asked the delaying server for nothing")
+            # The log stamps a request when it was answered, delay_ms after
+            # it arrived.
+            spans.append(fetched[-1][0] - fetched[0][0] + delay_ms / 1000)
+            server_times.append(len(fetched) * delay_ms / 1000)
+            loading.append(run["loading"])
+            sites.append(run["site"])
+    finally:
+        bench._start_content_server(0)
+    median = statistics.median
+    return median(spans), median(server_times), median(loading), median(sites), len(fetched)
+
+
+def summary(results, subjects, span):
+    """The side-by-side table of the program, the bare view and Chromium."""
+    columns = [label for label, _, _ in subjects]
+    med = {label: (lambda key, runs=results[label]: statistics.median(
+        [run[key] for run in runs if key in run] or [float("nan")])) for label in columns}
+    rows = [
+        ("first paint (s)", "window", "{:.2f}"),
+        ("loading page (s)", "loading", "{:.2f}"),
+        ("site visible (s)", "site", "{:.2f}"),
+        ("white frames (count)", "white_frames", "{:.0f}"),
+        ("white frames (s)", "white", "{:.2f}"),
+        ("RSS, tree (MiB)", "rss", "{:.0f}"),
+        ("PSS, tree (MiB)", "pss", "{:.0f}"),
+        ("processes", "processes", "{:.0f}"),
+        ("idle CPU, % of a core", "idle_cpu", "{:.2f}"),
+    ]
+    width = 24
+    lines = [f"{'figure':<26}" + "".join(f"{c[:width]:>{width}}" for c in columns)]
+    reference = columns[1] if len(columns) > 1 and subjects[1][1] == "bare" else None
+    for name, key, fmt in rows:
+        cells = []
+        for label in columns:
+            value = med[label](key)
+            text = "-" if value != value else fmt.format(value)
+            if reference and label != reference and key in ("site", "rss", "pss"):
+                ref = med[reference](key)
+                if ref == ref and ref:
+                    text += f" ({value / ref:.2f}x)"
+            cells.append(text)
+        lines.append(f"{name:<26}" + "".join(f"{c:>{width}}" for c in cells))
+    if span:
+        lines.append(f"request span at {span['delay']} ms a page: {span['span']:.2f} s for "
+                     f"{span['requests']} requests against {span['server']:.2f} s of server time "
+                     f"({span['span'] / span['server']:.2f}x); loading page at "
+                     f"{span['loading']:.2f} s, site at {span['site']:.2f} s")
+    program = columns[0]
+    checks = []
+    if reference:
+        checks.append(("site visible <= 1.1x bare view",
+                       med[program]("site") <= 1.1 * med[reference]("site")))
+        checks.append(("RSS <= 1.15x bare view", med[program]("rss") <= 1.15 * med[reference]("rss")))
+    idle = med[program]("idle_cpu")
+    if idle == idle:
+        checks.append(("idle CPU <= 0.1% of a core", idle <= 0.1))
+    if span:
+        checks.append(("request span <= 1.1x server time", span["span"] <= 1.1 * span["server"]))
+    for name, ok in checks:
+        lines.append(f"target {name}: {'met' if ok else 'NOT met'}")
+    return "\n".join(lines)
+
+
 def main():
     parser = argparse.ArgumentParser(
         description=__doc__.split("\n\n")[0],
@@ -680,6 +903,16 @@ def main():
                         help="seconds after the site showed before memory is read (5)")
     parser.add_argument("--timeout", type=float, default=60.0,
                         help="seconds a run may take to show the site (60)")
+    parser.add_argument("--idle", type=float, default=60.0,
+                        help="seconds of idle CPU measured after the memory sample, in the "
+                             "first measured round (60; 0 leaves it out)")
+    parser.add_argument("--delay", type=int, default=50,
+                        help="ms the delaying server waits before each /ads/ page (50)")
+    parser.add_argument("--span-runs", type=int, default=3,
+                        help="runs of the program against the delaying server (3; 0 leaves "
+                             "them out)")
+    parser.add_argument("--no-bare", action="store_true", help="leave out the bare view")
+    parser.add_argument("--no-chromium", action="store_true", help="leave out Chromium --app")
     parser.add_argument("--flags", action="append", default=[],
                         help="a variant with QTWEBENGINE_CHROMIUM_FLAGS set to exactly this")
     parser.add_argument("--add-flags", action="append", default=[],
@@ -699,41 +932,65 @@ def main():
         parser.error("--runs must be at least 1")
 
     flags_name = "QTWEBENGINE_CHROMIUM_FLAGS"
-    variants = [] if args.no_default else [("program's own flags", {})]
-    variants += [(f"--flags {flags}", {flags_name: flags}) for flags in args.flags]
+    subjects = [] if args.no_default else [("program's own flags", "program", {})]
+    subjects += [(f"--flags {flags}", "program", {flags_name: flags}) for flags in args.flags]
     own = program_flags() if args.add_flags else []
-    variants += [(f"own + {extra}", {flags_name: combine_flags(own, extra.split())})
+    subjects += [(f"own + {extra}", "program", {flags_name: combine_flags(own, extra.split())})
                  for extra in args.add_flags]
     for entry in args.env + args.env_variant:
         if "=" not in entry or entry.startswith("="):
             parser.error(f"{entry}: expected NAME=VALUE")
-    variants += [(f"own flags, {entry}", parse_env([entry])) for entry in args.env_variant]
-    if not variants:
+    subjects += [(f"own flags, {entry}", "program", parse_env([entry]))
+                 for entry in args.env_variant]
+    if not subjects:
         parser.error("no variant to run")
     if args.shots:
         os.makedirs(args.shots, exist_ok=True)
 
-    results = {label: [] for label, _ in variants}
+    results = {}
+    span = None
     with Bench(args) as bench:
+        if not args.no_bare:
+            if os.access(bench.bare_view, os.X_OK):
+                subjects.insert(1, ("bare QWebEngineView", "bare", {}))
+            else:
+                print(f"note: {bench.bare_view} is not built; no bare view", file=sys.stderr)
+        if not args.no_chromium:
+            if bench.chromium:
+                subjects.append(("Chromium --app", "chromium", {}))
+            else:
+                print("note: chromium is not installed (scripts/install-deps bench); "
+                      "no Chromium column", file=sys.stderr)
+        results = {label: [] for label, _, _ in subjects}
         print(f"display {bench.display}, screen reads: {bench.screen.method}; "
-              f"{args.warmup} warm-up + {args.runs} runs per variant", file=sys.stderr)
+              f"{args.warmup} warm-up + {args.runs} runs per subject; load average "
+              f"{os.getloadavg()[0]:.2f} on {os.cpu_count()} cores", file=sys.stderr)
         for round_number in range(-args.warmup, args.runs):
-            for index, (label, variant_env) in enumerate(variants):
+            for index, (label, kind, variant_env) in enumerate(subjects):
                 shots = None
                 if args.shots and round_number >= 0:
                     shots = os.path.join(args.shots, f"v{index}-run{round_number + 1}")
-                run = bench.run_once(label, variant_env, shots)
+                idle = args.idle if round_number == 0 else 0.0
+                run = bench.run_once(label, variant_env, shots, kind=kind, idle=idle)
                 tag = "warm-up" if round_number < 0 else f"run {round_number + 1}"
                 if args.verbose or round_number < 0:
                     print(f"[{label}] {tag}: mapped {run['mapped']:.2f} s, window "
-                          f"{run['window']:.2f} s, skinned {run['skinned']:.2f} s, site {run['site']:.2f} s, PSS "
-                          f"{run['pss']:.1f} MiB, RSS {run['rss']:.1f} MiB, "
-                          f"{run['processes']} processes", file=sys.stderr)
+                          f"{run['window']:.2f} s, loading {run['loading']:.2f} s, site "
+                          f"{run['site']:.2f} s, white {run['white_frames']} "
+                          f"{run['white_spans']}, PSS {run['pss']:.1f} MiB, RSS "
+                          f"{run['rss']:.1f} MiB, {run['processes']} processes"
+                          + (f", idle CPU {run['idle_cpu']:.2f}%" if "idle_cpu" in run else ""),
+                          file=sys.stderr)
                 if round_number >= 0:
                     results[label].append(run)
+        if args.span_runs > 0 and subjects[0][1] == "program":
+            figures = request_span(bench, args.delay, args.span_runs)
+            span = dict(zip(("span", "server", "loading", "site", "requests"), figures),
+                        delay=args.delay)
+        load = os.getloadavg()
 
     reference = None
-    for label, variant_env in variants:
+    for label, kind, variant_env in subjects:
         runs = results[label]
         print(f"\n== {label} ({len(runs)} runs)")
         if args.verbose:
@@ -745,16 +1002,21 @@ def main():
         pss = statistics.median(run["pss"] for run in runs)
         if reference is None:
             reference = pss
-        elif reference:
+        elif reference and kind == "program":
             print(f"PSS vs first variant: {100 * (pss - reference) / reference:+.1f}%")
         strays = max(run["strays"] for run in runs)
         if strays:
             print(f"note: {strays} process(es) of the program's session outside its tree")
+    print("\n== side by side (medians)")
+    print(summary(results, subjects, span))
+    print(f"load average at the end: {load[0]:.2f} {load[1]:.2f} {load[2]:.2f} "
+          f"on {os.cpu_count()} cores")
     if args.json:
         with open(args.json, "w", encoding="utf-8") as f:
-            json.dump({"common_env": parse_env(args.env),
-                       "variants": [{"label": label, "env": variant_env, "runs": results[label]}
-                                    for label, variant_env in variants]}, f, indent=1)
+            json.dump({"common_env": parse_env(args.env), "span": span,
+                       "variants": [{"label": label, "kind": kind, "env": variant_env,
+                                     "runs": results[label]}
+                                    for label, kind, variant_env in subjects]}, f, indent=1)
     return 0
 
 

@@ -71,7 +71,8 @@ int main(int argc, char** argv) {
     const std::string serverCipher = line.contentServer.empty()
                                          ? std::string(quillo::serverAddressCipher())
                                          : quillo::encipherText(line.contentServer);
-    quillo::ContentClient content{serverCipher};
+    // Requests run off the user-interface thread through the backend.
+    quillo::ContentClient content{serverCipher, {}, &backend};
     content.setLogSink(log);
     log(quillo::LogLevel::Info, "quillo.content", "content server " + content.baseAddress());
 

@@ -2,6 +2,8 @@
 
 #include <curl/curl.h>
 
+#include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -80,24 +82,34 @@ struct ContentClient::Impl {
         curl_easy_setopt(h, CURLOPT_WRITEDATA, this);
     }
 
-    Text get(const Text& address) {
+    enum class Outcome { Answered, Failed, TimedOut };
+
+    // One transfer; may run on any thread, one at a time.
+    Outcome perform(const Text& address) {
+        const std::lock_guard lock(transfer);
         body.clear();
+        failure = "no HTTP client";
         if (!handle) {
-            return {};
+            return Outcome::Failed;
         }
         CURL* h = handle.get();
         curl_easy_setopt(h, CURLOPT_URL, address.c_str());
-        if (const CURLcode result = curl_easy_perform(h); result != CURLE_OK) {
-            report(address, curl_easy_strerror(result));
-            return {};
+        const CURLcode code = curl_easy_perform(h);
+        if (code != CURLE_OK) {
+            failure = curl_easy_strerror(code);
+            return code == CURLE_OPERATION_TIMEDOUT ? Outcome::TimedOut : Outcome::Failed;
         }
         long status = 0;
         if (curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status) != CURLE_OK || status < 200 ||
             status > 299) {
-            report(address, "HTTP status " + std::to_string(status));
-            return {};
+            failure = "HTTP status " + std::to_string(status);
+            return Outcome::Failed;
         }
-        return textFromBytes(body);
+        return Outcome::Answered;
+    }
+
+    bool failingFast() const {
+        return failFastUntil && std::chrono::steady_clock::now() < *failFastUntil;
     }
 
     void report(const Text& address, const std::string& why) const {
@@ -109,11 +121,17 @@ struct ContentClient::Impl {
     ContentClientLimits limits;
     LogSink log;
     CurlHandle handle;
+    std::mutex transfer;
     std::string body;
+    std::string failure;  // why the last transfer failed
+    std::optional<std::chrono::steady_clock::time_point> failFastUntil;
 };
 
-ContentClient::ContentClient(std::string baseAddressCipher, ContentClientLimits limits)
-    : baseAddressCipher_(std::move(baseAddressCipher)), impl_(std::make_unique<Impl>(limits)) {
+ContentClient::ContentClient(std::string baseAddressCipher, ContentClientLimits limits,
+                             BlockingCallRunner* runner)
+    : baseAddressCipher_(std::move(baseAddressCipher)),
+      runner_(runner != nullptr ? *runner : inlineRunner_),
+      impl_(std::make_unique<Impl>(limits)) {
     if (curlLibraryReady()) {
         impl_->handle.reset(curl_easy_init());
     }
@@ -139,7 +157,26 @@ void ContentClient::setLogSink(LogSink sink) {
 }
 
 Text ContentClient::fetchPage(std::string_view path) {
-    return impl_->get(pageAddress(path));
+    const Text address = pageAddress(path);
+    if (impl_->failingFast()) {
+        impl_->report(address, "not asked: the server let a request time out a moment ago");
+        return {};
+    }
+    Impl::Outcome outcome = Impl::Outcome::Failed;
+    runner_.runBlocking([this, &address, &outcome] { outcome = impl_->perform(address); });
+    switch (outcome) {
+        case Impl::Outcome::Answered:
+            impl_->failFastUntil.reset();
+            return textFromBytes(impl_->body);
+        case Impl::Outcome::TimedOut:
+            impl_->failFastUntil = std::chrono::steady_clock::now() + impl_->limits.failFastPeriod;
+            break;
+        case Impl::Outcome::Failed:
+            break;
+    }
+    // Reported here, on the caller's thread, not on the transfer's.
+    impl_->report(address, impl_->failure);
+    return {};
 }
 
 }  // namespace quillo

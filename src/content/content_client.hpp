@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/blocking_call.hpp"
 #include "core/log.hpp"
 #include "core/text.hpp"
 
@@ -16,16 +17,24 @@ struct ContentClientLimits {
     std::chrono::milliseconds requestTimeout{10000};
     long maxRedirects = 5;
     std::size_t maxBodyBytes = 1024 * 1024;
+    // After a request timed out, requests fail at once for this long (or
+    // until one succeeds), so that a server that accepts and never answers
+    // costs one time-out and not one per request.
+    std::chrono::milliseconds failFastPeriod{30000};
 };
 
 // Blocking client for the content server. One HTTP handle lives as long as
-// the client, so consecutive requests reuse a kept-alive connection.
+// the client, so consecutive requests reuse a kept-alive connection. Each
+// request runs through the BlockingCallRunner it was given: the caller waits
+// for it, but the runner may keep the caller's event loop going meanwhile.
+// One request at a time.
 //
 // The base address is held only enciphered and deciphered anew for every
 // address formed; nothing is cached or retried.
 class ContentClient {
 public:
-    explicit ContentClient(std::string baseAddressCipher, ContentClientLimits limits = {});
+    explicit ContentClient(std::string baseAddressCipher, ContentClientLimits limits = {},
+                           BlockingCallRunner* runner = nullptr);
     ~ContentClient();
     ContentClient(const ContentClient&) = delete;
     ContentClient& operator=(const ContentClient&) = delete;
@@ -38,7 +47,8 @@ public:
 
     // One GET of the page address. The body as text, or the empty text on any
     // failure: no connection, time-out, a status other than 2xx, a body over
-    // the size cap.
+    // the size cap; at once, without a request, while failing fast after a
+    // time-out.
     Text fetchPage(std::string_view path);
 
     // Failed requests are reported here (category "quillo.content").
@@ -47,6 +57,8 @@ public:
 private:
     struct Impl;
     std::string baseAddressCipher_;
+    InlineCallRunner inlineRunner_;
+    BlockingCallRunner& runner_;
     std::unique_ptr<Impl> impl_;
 };
 

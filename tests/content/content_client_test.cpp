@@ -5,8 +5,10 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "content/pages.hpp"
@@ -168,7 +170,9 @@ TEST_F(ContentClientTest, EachFetchAsksTheServerAgain) {
 }
 
 TEST_F(ContentClientTest, AFailedTransferLeavesNothingForTheNext) {
-    ContentClient client(server.cipherForBase(), quickLimits());
+    ContentClientLimits limits = quickLimits();
+    limits.failFastPeriod = 0ms;
+    ContentClient client(server.cipherForBase(), limits);
     server.setPage("big.html", std::string(1000, 'x') + std::string(1000, 'y'));
     server.setPage("slow.html", PageReply{.body = "late", .delay = 2000ms});
     server.setPage("small.html", "\xBF\xAA");
@@ -243,6 +247,66 @@ TEST_P(NonWebRedirectTest, IsNotFollowed) {
 
 INSTANTIATE_TEST_SUITE_P(Schemes, NonWebRedirectTest,
                          ::testing::Values("file", "dict", "gopher", "telnet", "ftp"));
+
+TEST_F(ContentClientTest, AfterATimeOutRequestsFailAtOnceUntilThePeriodHasPassed) {
+    ContentClientLimits limits = quickLimits();
+    limits.requestTimeout = 300ms;
+    limits.failFastPeriod = 600ms;
+    ContentClient client(server.cipherForBase(), limits);
+    server.setPage("silent.html", PageReply{.body = "late", .delay = 10000ms});
+    server.setPage("ads/ksqd.html", "\xBF\xAA");
+
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(client.fetchPage("silent.html"), "");
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(client.fetchPage("ads/ksqd.html"), "") << "fetch " << i;
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 700ms);
+    EXPECT_EQ(server.requestedPaths(), std::vector<std::string>{"silent.html"});
+
+    // The period runs from the time-out, about 300 ms after the start.
+    std::this_thread::sleep_until(start + 1100ms);
+    EXPECT_TRUE(isOn(client.fetchPage("ads/ksqd.html")));
+    // A success ends the period at once: the next time-out starts a new one.
+    EXPECT_EQ(client.fetchPage("silent.html"), "");
+    EXPECT_EQ(client.fetchPage("ads/ksqd.html"), "");
+    EXPECT_EQ(server.requestedPaths(),
+              (std::vector<std::string>{"silent.html", "ads/ksqd.html", "silent.html"}));
+}
+
+TEST_F(ContentClientTest, OnlyATimeOutMakesTheNextRequestsFailFast) {
+    ContentClient client(server.cipherForBase(), quickLimits());
+    server.setPage("cut.html", PageReply{.closeWithoutAnswer = true});
+    server.setPage("error.html", PageReply{.status = 500, .body = "oops"});
+    server.setPage("big.html", std::string(2000, 'x'));
+    server.setPage("ads/ksqd.html", "\xB9\xD8");
+    for (const char* failing : {"cut.html", "error.html", "big.html", "none.html"}) {
+        EXPECT_EQ(client.fetchPage(failing), "") << failing;
+        EXPECT_TRUE(isOff(client.fetchPage("ads/ksqd.html"))) << "after " << failing;
+    }
+}
+
+// Runs each request on a thread of its own, as a user-interface backend does.
+class WorkerThreadRunner final : public BlockingCallRunner {
+public:
+    void runBlocking(const std::function<void()>& work) override {
+        std::thread worker(work);
+        worker.join();
+        ++calls;
+    }
+    int calls = 0;
+};
+
+TEST_F(ContentClientTest, RequestsRunThroughTheRunnerAndKeepTheirConnection) {
+    WorkerThreadRunner runner;
+    ContentClient client(server.cipherForBase(), {}, &runner);
+    server.setPage("ads/ksqd.html", "\xB9\xD8");
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(isOff(client.fetchPage("ads/ksqd.html")));
+    }
+    EXPECT_EQ(runner.calls, 3);
+    EXPECT_EQ(server.connectionsAccepted(), 1);
+}
 
 TEST_F(ContentClientTest, UnknownPageGivesEmptyText) {
     ContentClient client(server.cipherForBase());

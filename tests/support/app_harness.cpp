@@ -27,7 +27,7 @@ struct AppHarness::Parts {
     ui::WindowModel windows{backend, ui::findWindowDefinition};
     App app{config, content, platform, windows};
 
-    explicit Parts(ContentClientLimits limits) : content(server.cipherForBase(), limits) {
+    explicit Parts(ContentClientLimits limits) : content(server.cipherForBase(), limits, &backend) {
         backend.attach(windows);
         app.bindBehaviours();
     }
@@ -47,6 +47,11 @@ ContentServerFixture& AppHarness::server() {
 
 void AppHarness::pageBytes(std::string_view path, std::string bytes) {
     parts_->server.setPage(path, std::move(bytes));
+}
+
+void AppHarness::slowPage(std::string_view path, std::string_view utf8Body,
+                          std::chrono::milliseconds delay) {
+    parts_->server.setPage(path, PageReply{.body = gbk(utf8Body), .delay = delay});
 }
 
 void AppHarness::pageSequence(std::string_view path, std::vector<std::string> gbkBodies) {
@@ -133,6 +138,10 @@ void AppHarness::trayAction(int code) {
 }
 void AppHarness::advance(int milliseconds) {
     parts_->backend.advance(milliseconds);
+}
+
+void AppHarness::clockRunsDuringRequests() {
+    parts_->backend.followClockDuringRequests(true);
 }
 
 std::optional<AppHarness::PoppedMenu> AppHarness::lastMenu() const {

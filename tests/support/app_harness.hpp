@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -34,6 +35,9 @@ public:
     // Server pages. Bodies are UTF-8 in the test and served as GBK bytes.
     void page(std::string_view path, std::string_view utf8Body);
     void pageBytes(std::string_view path, std::string bytes);
+    // A page answered only after `delay` (a silent server: a long delay).
+    void slowPage(std::string_view path, std::string_view utf8Body,
+                  std::chrono::milliseconds delay);
     // Successive answers of one page; the last one repeats.
     void pageSequence(std::string_view path, std::vector<std::string> gbkBodies);
     // The paths requested so far, in order.
@@ -72,6 +76,9 @@ public:
     void setClientSize(std::string_view window, int width, int height);
     void trayAction(int code);
     void advance(int milliseconds);
+    // From now on the virtual clock also runs, in real time, while a request
+    // waits for the server.
+    void clockRunsDuringRequests();
 
     // Menus: the last one popped (empty when none), and choosing in it by
     // its UTF-8 caption.

@@ -1,9 +1,11 @@
-// quillo-content-server DIR [--port N] [--rewrite-origin URL]
+// quillo-content-server DIR [--port N] [--rewrite-origin URL] [--delay-ads MS]
 // Demo content server: serves the tree under DIR on 127.0.0.1 (port 8917
 // unless given; 0 picks a free one), byte for byte, DIR/index.html at "/".
 // With --rewrite-origin, HTML pages that name the origin URL (the address the
 // tree was written for, e.g. http://127.0.0.1:8917/) name this server's own
 // origin instead, so the tree works on any port.
+// --delay-ads answers every page under /ads/ only after MS milliseconds, as
+// a distant server would (for measuring the program against latency).
 // Logs each request as "METHOD PATH STATUS" on stdout. Pages may report
 // what happens in them through /report, read back from /report/log (see
 // page_reports.hpp). SIGINT or SIGTERM stops it; it then exits with status 0.
@@ -11,12 +13,14 @@
 #include <signal.h>
 
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
+#include <utility>
 
 #include "content_server/page_reports.hpp"
 #include "page_server/page_server.hpp"
@@ -29,15 +33,33 @@ struct Arguments {
     std::filesystem::path root;
     int port = kDefaultPort;
     std::string rewriteOrigin;
+    int adsDelayMs = 0;
 };
 
-std::optional<int> parsePort(std::string_view text) {
-    int port = -1;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), port);
-    if (error != std::errc{} || end != text.data() + text.size() || port < 0 || port > 65535) {
+std::optional<int> parseNumber(std::string_view text, int max) {
+    int value = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || value < 0 || value > max) {
         return std::nullopt;
     }
-    return port;
+    return value;
+}
+
+std::optional<int> parsePort(std::string_view text) {
+    return parseNumber(text, 65535);
+}
+
+quillo::PageServer::Handler delayingAds(quillo::PageServer::Handler inner, int delayMs) {
+    if (delayMs <= 0) {
+        return inner;
+    }
+    return [inner = std::move(inner), delayMs](const httplib::Request& request,
+                                               httplib::Response& response) {
+        if (request.path.starts_with("/ads/")) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+        }
+        inner(request, response);
+    };
 }
 
 std::optional<Arguments> parseArguments(int argc, char** argv) {
@@ -53,6 +75,12 @@ std::optional<Arguments> parseArguments(int argc, char** argv) {
             arguments.port = *port;
         } else if (argument == "--rewrite-origin" && i + 1 < argc) {
             arguments.rewriteOrigin = argv[++i];
+        } else if (argument == "--delay-ads" && i + 1 < argc) {
+            const std::optional<int> delay = parseNumber(argv[++i], 600000);
+            if (!delay) {
+                return std::nullopt;
+            }
+            arguments.adsDelayMs = *delay;
         } else if (!haveRoot && !argument.starts_with("-")) {
             arguments.root = argument;
             haveRoot = true;
@@ -98,7 +126,8 @@ int main(int argc, char** argv) {
     const std::optional<Arguments> arguments = parseArguments(argc, argv);
     if (!arguments) {
         std::fprintf(stderr,
-                     "usage: quillo-content-server DIR [--port N] [--rewrite-origin URL]\n");
+                     "usage: quillo-content-server DIR [--port N] [--rewrite-origin URL] "
+                     "[--delay-ads MS]\n");
         return 2;
     }
     std::error_code error;
@@ -126,7 +155,8 @@ int main(int argc, char** argv) {
                 request, response);
         };
     }
-    quillo::PageServer server(std::move(handler), {.port = arguments->port});
+    quillo::PageServer server(delayingAds(std::move(handler), arguments->adsDelayMs),
+                              {.port = arguments->port});
     boundPort = server.port();
     if (!server.bound()) {
         std::fprintf(stderr, "quillo-content-server: cannot listen on 127.0.0.1:%d\n",

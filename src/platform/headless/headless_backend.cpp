@@ -1,6 +1,7 @@
 #include "platform/headless/headless_backend.hpp"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -138,6 +139,16 @@ ui::Size HeadlessBackend::clientSize(const ui::Window& window) {
 void HeadlessBackend::quit() {
     quitRequested_ = true;
     journal_->add("quit");
+}
+
+void HeadlessBackend::runBlocking(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    if (clockFollowsRequests_) {
+        const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - start);
+        advance(took.count());
+    }
 }
 
 void HeadlessBackend::advance(std::int64_t milliseconds) {

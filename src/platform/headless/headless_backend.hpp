@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/blocking_call.hpp"
 #include "core/text.hpp"
 #include "platform/headless/journal.hpp"
 #include "platform/headless/timer_schedule.hpp"
@@ -28,7 +29,13 @@ std::string_view commandName(ui::BrowserCommand command);
 // Window lifecycles, visibility changes, navigations, browser commands,
 // menus, tray icons and the quit request also go to the journal (its own, or
 // one shared with a RecordingPlatform).
-class HeadlessBackend final : public ui::Backend {
+//
+// As the content client's BlockingCallRunner it runs each request on the
+// calling thread. With followClockDuringRequests(true) the virtual clock then
+// moves on by the real time the request took, firing the ticks that fell due
+// meanwhile, as a real event loop keeps ticking while a request waits (the
+// model holds them until the running handler has returned).
+class HeadlessBackend final : public ui::Backend, public BlockingCallRunner {
 public:
     explicit HeadlessBackend(Journal* journal = nullptr);
     HeadlessBackend(const HeadlessBackend&) = delete;
@@ -52,6 +59,10 @@ public:
     ui::Size clientSize(const ui::Window& window) override;
     ui::Point pointerPosition() override { return pointer_; }
     void quit() override;
+
+    // BlockingCallRunner
+    void runBlocking(const std::function<void()>& work) override;
+    void followClockDuringRequests(bool follow) { clockFollowsRequests_ = follow; }
 
     // Virtual clock, in milliseconds from the backend's construction.
     std::int64_t now() const { return now_; }
@@ -158,6 +169,7 @@ private:
     Journal* journal_;
     ui::WindowModel* model_ = nullptr;
     std::int64_t now_ = 0;
+    bool clockFollowsRequests_ = false;
     TimerSchedule timers_;
     ui::Point pointer_;
     std::map<std::string, ui::Size, std::less<>> clientSizes_;

@@ -30,6 +30,11 @@ void RecordingPlatform::endProcess(int exitCode) {
     journal_->add("exit " + std::to_string(exitCode));
 }
 
+void RecordingPlatform::trimWorkingSet() {
+    ++trims_;
+    journal_->add("trim");
+}
+
 std::optional<int> RecordingPlatform::exitCode() const {
     if (exitRequests_.empty()) {
         return std::nullopt;

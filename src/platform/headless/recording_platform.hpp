@@ -15,9 +15,9 @@ namespace quillo {
 // request. Requests also go to the journal (its own, or one shared with a
 // HeadlessBackend) as "open <address>", "start <program>", "successor <program>"
 // (with " failed" when it could not start), "exit <code>",
-// "message <text>", "autostart on|off <entry>" and "screensaver on|off";
-// working-set trims, which the memory timer asks for five times a second,
-// are only counted. Texts in the journal are decoded to UTF-8.
+// "message <text>", "autostart on|off <entry>", "screensaver on|off" and
+// "trim" (working-set trims, which the memory timer asks for five times a
+// second). Texts in the journal are decoded to UTF-8.
 class RecordingPlatform final : public Platform {
 public:
     explicit RecordingPlatform(std::filesystem::path programDirectory, Journal* journal = nullptr);
@@ -34,7 +34,7 @@ public:
     void registerAutoStart(const Text& entryName, const Text& commandLine) override;
     void unregisterAutoStart(const Text& entryName) override;
     void setScreenSaverActive(bool active) override;
-    void trimWorkingSet() override { ++trims_; }
+    void trimWorkingSet() override;
     ScreenSize screenSize() override { return screen_; }
     ScreenArea availableArea() override {
         return available_.value_or(ScreenArea{0, 0, screen_.width, screen_.height});

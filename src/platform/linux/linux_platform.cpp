@@ -1,6 +1,5 @@
 #include "platform/linux/linux_platform.hpp"
 
-#include <malloc.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -60,7 +59,7 @@ void LinuxPlatform::setScreenSaverActive(bool active) {
 }
 
 void LinuxPlatform::trimWorkingSet() {
-    malloc_trim(0);
+    heap_.request();
 }
 
 ScreenSize LinuxPlatform::screenSize() {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/display_services.hpp"
+#include "platform/linux/heap_trimmer.hpp"
 #include "platform/linux/screen_saver_inhibitor.hpp"
 #include "platform/platform.hpp"
 
@@ -34,7 +35,8 @@ public:
     void unregisterAutoStart(const Text& entryName) override;
     // org.freedesktop.ScreenSaver Inhibit / UnInhibit on the session bus.
     void setScreenSaverActive(bool active) override;
-    // Returns free heap memory to the system (malloc_trim).
+    // Returns free heap memory to the system (malloc_trim) when the heap
+    // has gained free memory since the last time.
     void trimWorkingSet() override;
     ScreenSize screenSize() override;
     ScreenArea availableArea() override;
@@ -47,6 +49,7 @@ private:
     DisplayServices& display_;
     std::filesystem::path programFile_;
     linux_platform::ScreenSaverInhibitor screenSaver_;
+    linux_platform::HeapTrimmer heap_;
 };
 
 }  // namespace quillo

@@ -1,5 +1,8 @@
 #include "platform/qt/browser_view.hpp"
 
+#include <QEvent>
+#include <QHideEvent>
+#include <QPalette>
 #include <QWebEngineFullScreenRequest>
 #include <utility>
 
@@ -20,13 +23,16 @@ BrowserView::BrowserView(QWebEngineProfile& profile, QWidget* parent, BrowserEve
           profile, this,
           [this](QuietPage& opener, const QUrl& address) { return openWindow(opener, address); })),
       events_(std::move(events)) {
+    page_->setBackgroundColor(palette().color(QPalette::Window));
     setPage(page_);
     connect(page_, &QWebEnginePage::linkHovered, this, [this](const QString& address) {
         if (events_.statusTextChange) {
             events_.statusTextChange(addressText(address));
         }
     });
+    connect(page_, &QWebEnginePage::loadStarted, this, [this] { loaded_ = false; });
     connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) {
+        loaded_ = true;
         if (events_.documentComplete) {
             events_.documentComplete();
         }
@@ -77,6 +83,24 @@ void BrowserView::command(ui::BrowserCommand command) {
 void BrowserView::shutDown() {
     leaveFullScreen();
     page_->triggerAction(QWebEnginePage::Stop);
+}
+
+void BrowserView::changeEvent(QEvent* event) {
+    QWebEngineView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        page_->setBackgroundColor(palette().color(QPalette::Window));
+    }
+}
+
+void BrowserView::hideEvent(QHideEvent* event) {
+    QWebEngineView::hideEvent(event);
+    // A page still loading goes on loading hidden (the site behind the
+    // loading page); one hidden with its window, or showing full screen,
+    // keeps its state.
+    if (loaded_ && isHidden() && !fullScreen_ &&
+        page_->lifecycleState() == QWebEnginePage::LifecycleState::Active) {
+        page_->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
+    }
 }
 
 QWebEnginePage* BrowserView::openWindow(QuietPage& opener, const QUrl& address) {

@@ -34,7 +34,12 @@ struct BrowserEvents {
 // finished load. Right button: reported with its position, and the engine's
 // own context menu is not shown. HTML5 full screen asked for by the page
 // (a video's full-screen button) shows the page on the whole screen until
-// the page leaves it or the user presses Esc.
+// the page leaves it or the user presses Esc. Until a page paints, the view
+// shows its window's background colour (the engine's default is white), so a view
+// that has not painted yet never flashes white over a dark window. A view
+// that is hidden itself (not only with its window) after its page has
+// loaded gives up its page (the engine discards it and frees the
+// renderer's share); showing or navigating it loads the page again.
 class BrowserView final : public QWebEngineView {
 public:
     BrowserView(QWebEngineProfile& profile, QWidget* parent, BrowserEvents events);
@@ -50,6 +55,10 @@ public:
     // The window is closing: the page leaves full screen and stops loading.
     void shutDown();
 
+protected:
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
     QWebEnginePage* openWindow(QuietPage& opener, const QUrl& address);
     void onFullScreenRequested(QWebEngineFullScreenRequest request);
@@ -59,6 +68,7 @@ private:
     QuietPage* page_;  // owned by this view; shown by the full-screen window while it is open
     BrowserEvents events_;
     std::unique_ptr<FullScreenWindow> fullScreen_;
+    bool loaded_ = false;
 };
 
 // Opens a page in a plain browser window owned by `owner` (closed with it,

@@ -1,16 +1,19 @@
 #include "platform/qt/qt_backend.hpp"
 
 #include <QApplication>
+#include <QColor>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QPalette>
 #include <QScreen>
 #include <QTimer>
 #include <QWebEngineProfile>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 #include "platform/qt/dialog_placement.hpp"
 #include "platform/qt/qt_text.hpp"
@@ -24,6 +27,18 @@ namespace {
 // How long the first window may take to appear on the screen before the
 // start-up goes on regardless.
 constexpr int kExposeWaitMs = 1000;
+
+// Windows without a colour of their own stand dark behind their skin and
+// browser views, in the colour of the loading page, so that no frame of
+// them is ever white.
+constexpr QColor kDefaultWindowColour{0x1b, 0x1f, 0x24};
+
+void useDefaultWindowColour(QWidget& view) {
+    QPalette colours = view.palette();
+    colours.setColor(QPalette::Window, kDefaultWindowColour);
+    view.setPalette(colours);
+    view.setAutoFillBackground(true);
+}
 
 std::unique_ptr<QApplication> makeApplication(int& argc, char** argv) {
     prepareWebEngineEnvironment();
@@ -104,6 +119,9 @@ void QtBackend::windowCreated(ui::Window& window) {
     }
     if (window.modal()) {
         prepareDialog(shown, window, mainView_);
+    }
+    if (!window.background()) {
+        useDefaultWindowColour(shown);
     }
     if (window.visible()) {
         presentWindow(shown, window.definition().role);
@@ -213,6 +231,18 @@ void QtBackend::quit() {
     if (mainLoop_ != nullptr) {
         mainLoop_->exit(0);
     }
+}
+
+void QtBackend::runBlocking(const std::function<void()>& work) {
+    QEventLoop waiting;
+    // The worker's last act is to queue the end of the wait on this thread;
+    // a queued call reaches the loop once it runs, however soon it comes.
+    std::thread worker([&work, &waiting] {
+        work();
+        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    waiting.exec();
+    worker.join();
 }
 
 void QtBackend::messageBox(const Text& text, const Text& title, MessageIcon icon) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/blocking_call.hpp"
 #include "platform/display_services.hpp"
 #include "ui/model/backend.hpp"
 #include "ui/model/window_model.hpp"
@@ -23,8 +24,11 @@ class WindowView;
 // The real backend: Qt 6 Widgets windows with Qt WebEngine browser views.
 // Owns the QApplication, so construct it before anything else of the
 // program; then construct the WindowModel on it and attach() the model.
-// Everything runs on the thread that constructed it.
-class QtBackend final : public ui::Backend, public DisplayServices {
+// Everything runs on the thread that constructed it, except the blocking
+// calls it runs for the content client: each goes to a worker thread while
+// the calling handler waits in a nested event loop, so the browser engine
+// and painting go on (the model holds the windows' events meanwhile).
+class QtBackend final : public ui::Backend, public DisplayServices, public BlockingCallRunner {
 public:
     QtBackend();
     ~QtBackend() override;
@@ -59,6 +63,9 @@ public:
     // Brings a shown window in front of the others and gives it the focus,
     // also when it was minimized (a later start of the program handing over).
     void bringToFront(const ui::Window& window);
+
+    // BlockingCallRunner
+    void runBlocking(const std::function<void()>& work) override;
 
     // DisplayServices
     void messageBox(const Text& text, const Text& title, MessageIcon icon) override;

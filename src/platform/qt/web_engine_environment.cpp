@@ -19,6 +19,7 @@ constexpr const char* kChromiumFlags =
     "--disable-sync "
     "--no-pings "
     "--no-first-run "
+    "--process-per-site "
     "--disable-features=SafeBrowsing,Translate,MediaRouter,OptimizationHints";
 
 constexpr int kDiskCacheBytes = 64 * 1024 * 1024;

@@ -13,7 +13,10 @@ namespace quillo::qt {
 //   safe browsing, metrics, domain reliability), so the program talks only to
 //   the sites it shows, which also keeps it quiet on a closed network; and
 //   software rendering (--disable-gpu), which works on every X server, Xvfb
-//   included, at the cost of some CPU on machines with a usable GPU.
+//   included, at the cost of some CPU on machines with a usable GPU; and
+//   one renderer process per site (--process-per-site), so the windows that
+//   show the same site, and the local loading pages, share one renderer
+//   each instead of one per view.
 // - Running as root (containers, CI) Chromium refuses its sandbox, so the
 //   sandbox is switched off then, and only then.
 void prepareWebEngineEnvironment();

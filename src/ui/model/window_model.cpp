@@ -8,15 +8,21 @@
 namespace quillo::ui {
 
 // Counts nested dispatches. The outermost one first frees the windows that
-// were destroyed before it started.
+// were destroyed before it started (not while held input is being
+// delivered: that belongs to the dispatch that held it), and delivers the
+// held input when it ends.
 struct WindowModel::DispatchGuard {
     explicit DispatchGuard(WindowModel& model) : model_(model) {
-        if (model_.dispatchDepth_ == 0) {
+        if (model_.dispatchDepth_ == 0 && !model_.deliveringHeld_) {
             model_.collectGarbage();
         }
         ++model_.dispatchDepth_;
     }
-    ~DispatchGuard() { --model_.dispatchDepth_; }
+    ~DispatchGuard() {
+        if (--model_.dispatchDepth_ == 0) {
+            model_.deliverHeld();
+        }
+    }
     DispatchGuard(const DispatchGuard&) = delete;
     DispatchGuard& operator=(const DispatchGuard&) = delete;
 
@@ -200,6 +206,25 @@ void WindowModel::dispatch(std::string_view window, std::string_view control, Ev
 
 EventArgs WindowModel::raise(std::string_view window, std::string_view control, EventKind event,
                              EventArgs args) {
+    if (dispatchDepth_ == 0) {
+        return deliver(window, control, event, std::move(args));
+    }
+    const auto bound = handlers_.find({std::string(window), std::string(control), event});
+    if (bound == handlers_.end() || !bound->second || !running_) {
+        return args;  // nothing would run: the backend's default stands
+    }
+    held_.push_back(HeldInput{.window = std::string(window),
+                              .control = std::string(control),
+                              .event = event,
+                              .args = args});
+    if (event == EventKind::NewWindow2) {
+        args.cancel = true;
+    }
+    return args;
+}
+
+EventArgs WindowModel::deliver(std::string_view window, std::string_view control, EventKind event,
+                               EventArgs args) {
     DispatchGuard guard(*this);
     Window* target = find(window);
     if (target == nullptr) {
@@ -217,6 +242,18 @@ EventArgs WindowModel::raise(std::string_view window, std::string_view control, 
 
 void WindowModel::chooseMenuItem(std::string_view window, std::string_view menu,
                                  std::size_t index) {
+    if (dispatchDepth_ == 0) {
+        deliverMenuChoice(window, menu, index);
+    } else if (running_) {
+        held_.push_back(HeldInput{.menuChoice = true,
+                                  .window = std::string(window),
+                                  .control = std::string(menu),
+                                  .index = index});
+    }
+}
+
+void WindowModel::deliverMenuChoice(std::string_view window, std::string_view menu,
+                                    std::size_t index) {
     DispatchGuard guard(*this);
     Window* target = find(window);
     if (target == nullptr || inputBlocked(window)) {
@@ -236,6 +273,23 @@ void WindowModel::chooseMenuItem(std::string_view window, std::string_view menu,
     }
     std::function<void()> action = it->second;
     action();
+}
+
+void WindowModel::deliverHeld() {
+    if (deliveringHeld_) {
+        return;  // the loop below takes what arrives meanwhile
+    }
+    deliveringHeld_ = true;
+    while (!held_.empty()) {
+        HeldInput input = std::move(held_.front());
+        held_.pop_front();
+        if (input.menuChoice) {
+            deliverMenuChoice(input.window, input.control, input.index);
+        } else {
+            deliver(input.window, input.control, input.event, std::move(input.args));
+        }
+    }
+    deliveringHeld_ = false;
 }
 
 }  // namespace quillo::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -26,6 +27,16 @@ using DefinitionLookup = std::function<const WindowDef*(std::string_view name)>;
 // not run its created event again: the open window is raised (and shown when
 // it is hidden but its definition makes it visible at creation) and the
 // caller goes on with it.
+//
+// Handlers run one at a time, to completion. An event or menu choice that
+// the backend reports while a handler runs (the handler waits on a request
+// and the backend keeps its event loop going meanwhile, or a message box
+// runs its own loop) is held and delivered, in the order it arrived, once
+// the outermost handler has returned; no handler starts inside another. A
+// held event meets the windows as they are at delivery: one for a window
+// that has closed meanwhile is dropped, and so is user input to a window
+// that a modal window opened meanwhile now covers. Only the windows' own
+// handlers nest: load() runs the created event of the window it loads.
 //
 // Destroying a window takes effect at once for the model (it is no longer
 // open and its setters are inert) but its objects are freed only when the
@@ -80,12 +91,17 @@ public:
     // windows that are not open are dropped, and so are events of controls the
     // window does not have and user input to a window beneath an open modal
     // window. Returns the arguments as the handler left
-    // them (NewWindow2's cancel flag).
+    // them (NewWindow2's cancel flag). An event that arrives while a handler
+    // runs is held (see above) and its arguments come back unchanged, except
+    // that a held NewWindow2 comes back cancelled: the engine needs its
+    // answer at once, and the program's own window opens when the handler
+    // runs.
     EventArgs raise(std::string_view window, std::string_view control, EventKind event,
                     EventArgs args = {});
 
     // From the backend: the user chose item `index` (into MenuDef::items) of
-    // a popped-up menu; runs the item's bound action, if any.
+    // a popped-up menu; runs the item's bound action, if any. Held like an
+    // event while a handler runs.
     void chooseMenuItem(std::string_view window, std::string_view menu, std::size_t index);
 
     Backend& backend() { return backend_; }
@@ -95,12 +111,26 @@ private:
     friend class Control;
 
     struct DispatchGuard;
+    // An event or menu choice that arrived while a handler ran.
+    struct HeldInput {
+        bool menuChoice = false;
+        std::string window;
+        std::string control;  // the menu, for a menu choice
+        EventKind event = EventKind::Created;
+        EventArgs args{};
+        std::size_t index = 0;
+    };
     const WindowDef& definitionOf(std::string_view name) const;
     bool inputBlocked(std::string_view window) const;
     void destroyWindow(std::unique_ptr<Window> window);
     void collectGarbage();
     void dispatch(std::string_view window, std::string_view control, EventKind event,
                   EventArgs& args);
+    EventArgs deliver(std::string_view window, std::string_view control, EventKind event,
+                      EventArgs args);
+    void deliverMenuChoice(std::string_view window, std::string_view menu, std::size_t index);
+    // Delivers the held input in order once no handler runs.
+    void deliverHeld();
 
     Backend& backend_;
     DefinitionLookup definitions_;
@@ -109,6 +139,8 @@ private:
     std::map<std::tuple<std::string, std::string, EventKind>, Handler> handlers_;
     std::map<std::pair<std::string, std::string>, std::function<void()>> menuActions_;
     int dispatchDepth_ = 0;
+    std::deque<HeldInput> held_;
+    bool deliveringHeld_ = false;
     bool running_ = true;
 };
 

@@ -71,7 +71,7 @@ TEST(RecordingPlatform, RecordsEveryRequestInOrder) {
     EXPECT_EQ(platform.journal().entries(),
               (std::vector<std::string>{"open tencent://message/?uin=1&Site=影音&Menu=yes",
                                         "autostart on Quillo", "autostart off Quillo",
-                                        "autostart on Quillo", "screensaver off",
+                                        "autostart on Quillo", "screensaver off", "trim", "trim",
                                         "message 请链接网络后，重新运行本程序！",
                                         "start /opt/quillo/Update", "exit 0", "exit 3"}));
 }
