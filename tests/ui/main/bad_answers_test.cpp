@@ -106,6 +106,9 @@ const BadAnswer kCases[] = {
      {.body = std::string(30, 'n'), .trickleInterval = 100ms},
      "",
      Time::OneTimeOut},
+    // Every page after the first silent one fails at once instead of
+    // waiting for a time-out of its own.
+    {"ServerNeverAnswers", Page::Name, kNoAnswer, "", Time::OneTimeOut, Target::None, true},
     {"InvalidGbk", Page::Name, {.body = "Q\xFF\x81\x20\x80"}, "Q\xFF\x81\x20\x80", Time::Quick},
     {"ZeroByteInsideTheName",
      Page::Name,
