@@ -335,8 +335,15 @@ class DesktopTest(unittest.TestCase):
             desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
             menu = desktop.window_named(OPTIONS_MENUS[language], timeout=10)
             x, y, w, h = desktop.geometry(menu)
-            shot = desktop.screenshot()
-            skinned = sum(1 for _, _, p in shot.region(x, y, w, h) if p == MENU_BACKGROUND)
+            # The menu window is mapped before it is painted: look again for
+            # a few seconds before judging its skin.
+            deadline = time.monotonic() + 5
+            while True:
+                shot = desktop.screenshot()
+                skinned = sum(1 for _, _, p in shot.region(x, y, w, h) if p == MENU_BACKGROUND)
+                if skinned > w * h // 3 or time.monotonic() >= deadline:
+                    break
+                time.sleep(0.2)
             self.assertGreater(skinned, w * h // 3, "menu not painted with the menu skin")
 
             # Quit is the last item of every options menu.
