@@ -6,6 +6,7 @@
 #include <QWebEngineFullScreenRequest>
 #include <utility>
 
+#include "platform/qt/first_paint_cover.hpp"
 #include "platform/qt/full_screen_window.hpp"
 #include "platform/qt/qt_text.hpp"
 
@@ -25,6 +26,7 @@ BrowserView::BrowserView(QWebEngineProfile& profile, QWidget* parent, BrowserEve
       events_(std::move(events)) {
     page_->setBackgroundColor(palette().color(QPalette::Window));
     setPage(page_);
+    new FirstPaintCover(*this, *page_);  // owned by this view
     connect(page_, &QWebEnginePage::linkHovered, this, [this](const QString& address) {
         if (events_.statusTextChange) {
             events_.statusTextChange(addressText(address));

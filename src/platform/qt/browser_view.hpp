@@ -34,9 +34,11 @@ struct BrowserEvents {
 // finished load. Right button: reported with its position, and the engine's
 // own context menu is not shown. HTML5 full screen asked for by the page
 // (a video's full-screen button) shows the page on the whole screen until
-// the page leaves it or the user presses Esc. Until a page paints, the view
-// shows its window's background colour (the engine's default is white), so a view
-// that has not painted yet never flashes white over a dark window. A view
+// the page leaves it or the user presses Esc. Until its first page has
+// painted content, the view shows its window's background colour (see
+// FirstPaintCover), and the page's own background is that colour too (the
+// engine's default is white), so a view never flashes white over a dark
+// window. A view
 // that is hidden itself (not only with its window) after its page has
 // loaded gives up its page (the engine discards it and frees the
 // renderer's share); showing or navigating it loads the page again.

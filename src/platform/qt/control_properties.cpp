@@ -36,9 +36,8 @@ QFont fontOf(const ui::Control& control, QFont font) {
 
 }  // namespace
 
-bool applyControlProperty(QWidget& widget, const ui::Control& control,
+void applyControlProperty(QWidget& widget, const ui::Control& control,
                           ui::ControlProperty property) {
-    bool paintNow = false;
     switch (property) {
         case ui::ControlProperty::Geometry:
             widget.setGeometry(toQRect(control.geometry()));
@@ -52,7 +51,6 @@ bool applyControlProperty(QWidget& widget, const ui::Control& control,
             } else if (auto* button = qobject_cast<QPushButton*>(&widget)) {
                 button->setText(displayText(control.text()));
             }
-            paintNow = true;
             break;
         case ui::ControlProperty::TextColor:
             if (const std::optional<ui::Color> colour = control.textColor()) {
@@ -75,7 +73,6 @@ bool applyControlProperty(QWidget& widget, const ui::Control& control,
                                     pixmapOf(control.image(ui::ImageSlot::Hover)),
                                     pixmapOf(control.image(ui::ImageSlot::Pressed)));
             }
-            paintNow = true;
             break;
         case ui::ControlProperty::Checked:
             if (auto* box = qobject_cast<QCheckBox*>(&widget)) {
@@ -102,7 +99,6 @@ bool applyControlProperty(QWidget& widget, const ui::Control& control,
         property == ui::ControlProperty::Text) {
         fitLines(widget);
     }
-    return paintNow;
 }
 
 }  // namespace quillo::qt

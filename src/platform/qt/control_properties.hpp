@@ -16,10 +16,10 @@ inline QRect toQRect(ui::Rect rect) {
 
 // Puts one property of a control of the model on its widget: geometry,
 // visibility, text, text colour, font, pictures, check state, address or
-// stacking. Returns true for a change that should be painted at once (texts
-// and pictures set while a handler runs, which may block on the network).
-// Interval and status texts have no widget side.
-bool applyControlProperty(QWidget& widget, const ui::Control& control,
+// stacking. The widget paints the change with the next frame: a handler
+// waiting for the network keeps the event loop running. Interval and status
+// texts have no widget side.
+void applyControlProperty(QWidget& widget, const ui::Control& control,
                           ui::ControlProperty property);
 
 }  // namespace quillo::qt

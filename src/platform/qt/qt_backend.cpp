@@ -3,17 +3,16 @@
 #include <QApplication>
 #include <QColor>
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QPalette>
 #include <QScreen>
 #include <QTimer>
 #include <QWebEngineProfile>
-#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+#include <utility>
 
 #include "platform/qt/dialog_placement.hpp"
 #include "platform/qt/qt_text.hpp"
@@ -23,10 +22,6 @@
 
 namespace quillo::qt {
 namespace {
-
-// How long the first window may take to appear on the screen before the
-// start-up goes on regardless.
-constexpr int kExposeWaitMs = 1000;
 
 // Windows without a colour of their own stand dark behind their skin and
 // browser views, in the colour of the loading page, so that no frame of
@@ -124,23 +119,30 @@ void QtBackend::windowCreated(ui::Window& window) {
         useDefaultWindowColour(shown);
     }
     if (window.visible()) {
-        presentWindow(shown, window.definition().role);
+        if (window.modal()) {
+            presentWindow(shown, window.definition().role);
+        } else {
+            // Shown once its created event has dressed it (skin, texts, first
+            // pages) or waits for a request, whichever comes first: its first
+            // frame on the screen is the finished one, never the bare window.
+            pendingPresent_.push_back(&window);
+            QTimer::singleShot(0, application_.get(), [this] { presentPending(); });
+        }
     }
     // The page that gave way to this one leaves only now that this one
     // stands over the windows beneath.
     retireDialogs();
-    if (first && window.visible()) {
-        // The first window stands on the screen before its created event
-        // runs the (blocking) start-up. No user input is taken meanwhile.
-        QElapsedTimer waited;
-        waited.start();
-        while (shown.windowHandle() != nullptr && !shown.windowHandle()->isExposed() &&
-               waited.elapsed() < kExposeWaitMs) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
-        }
-        shown.repaint();
-    }
     shown.startTimers(window);
+}
+
+void QtBackend::presentPending() {
+    const std::vector<const ui::Window*> pending = std::exchange(pendingPresent_, {});
+    for (const ui::Window* window : pending) {
+        WindowView* view = viewOf(*window);
+        if (view != nullptr && window->visible()) {
+            presentWindow(*view, window->definition().role);
+        }
+    }
 }
 
 void QtBackend::windowDestroyed(ui::Window& window) {
@@ -150,6 +152,7 @@ void QtBackend::windowDestroyed(ui::Window& window) {
     }
     std::unique_ptr<WindowView> view = std::move(found->second);
     views_.erase(found);
+    std::erase(pendingPresent_, &window);
     if (view.get() == mainView_) {
         mainView_ = nullptr;
     }
@@ -235,13 +238,24 @@ void QtBackend::quit() {
 
 void QtBackend::runBlocking(const std::function<void()>& work) {
     QEventLoop waiting;
+    bool done = false;
     // The worker's last act is to queue the end of the wait on this thread;
-    // a queued call reaches the loop once it runs, however soon it comes.
-    std::thread worker([&work, &waiting] {
+    // the flag covers the end arriving before the wait has begun.
+    std::thread worker([&work, &waiting, &done] {
         work();
-        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &waiting,
+            [&waiting, &done] {
+                done = true;
+                waiting.quit();
+            },
+            Qt::QueuedConnection);
     });
-    waiting.exec();
+    // A window whose created event is waiting here shows meanwhile.
+    presentPending();
+    if (!done) {
+        waiting.exec();
+    }
     worker.join();
 }
 

@@ -74,6 +74,8 @@ public:
 
 private:
     WindowView* viewOf(const ui::Window& window) const;
+    // Shows the new windows that are still visible in the model.
+    void presentPending();
     void deleteClosedViews();
     // Closes the pages of the options dialog that have left the model but
     // stay on the screen until the next page stands (or the loop turns).
@@ -89,8 +91,9 @@ private:
     ui::WindowModel* model_ = nullptr;
     std::map<const ui::Window*, std::unique_ptr<WindowView>> views_;
     std::vector<std::unique_ptr<WindowView>> retiring_;
-    const WindowView* mainView_ = nullptr;  // the first window: the main window
-    QEventLoop* mainLoop_ = nullptr;        // while run() runs it
+    std::vector<const ui::Window*> pendingPresent_;  // created, not shown yet
+    const WindowView* mainView_ = nullptr;           // the first window: the main window
+    QEventLoop* mainLoop_ = nullptr;                 // while run() runs it
     bool quitRequested_ = false;
 };
 

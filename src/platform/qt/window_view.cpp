@@ -149,13 +149,7 @@ void WindowView::applyControl(const ui::Window& /*window*/, const ui::Control& c
     if (found == widgets_.end()) {
         return;
     }
-    QWidget* widget = found->second;
-    // Changes made while a handler runs (which may block on the network)
-    // are painted at once, so the window does not stand half-drawn.
-    const bool paintNow = applyControlProperty(*widget, control, property);
-    if (paintNow && isVisible() && widget->isVisible()) {
-        widget->repaint();
-    }
+    applyControlProperty(*found->second, control, property);
 }
 
 void WindowView::browserCommand(const ui::Control& browser, ui::BrowserCommand command,

@@ -42,6 +42,16 @@ void endForWantOfNetwork(App& app) {
                               MessageIcon::Warning);
 }
 
+// The loading page covers the content area from the moment the window
+// shows until the site has loaded (see bindStartup); it is a local file, so
+// it goes ahead of the start-up's requests to the server.
+void showLoadingPage(App& app, ui::Window& window) {
+    window.control(names::kSiteBrowser).hide();
+    ui::Control& loading = window.control(names::kLoadingBrowser);
+    loading.navigate((app.programDirectory() / "Html" / "Loading.html").string());
+    loading.move(0, kContentTop, kDesignWidth, kDesignHeight - kContentTop);
+}
+
 }  // namespace
 
 void applyCustomColumnSwitches(App& app) {
@@ -71,13 +81,6 @@ bool applyTextsAndBrowse(App& app) {
 
     applyCustomColumnSwitches(app);
 
-    // The loading page covers the content area until the site has loaded
-    // (see bindStartup).
-    window.control(names::kSiteBrowser).hide();
-    ui::Control& loading = window.control(names::kLoadingBrowser);
-    loading.navigate((app.programDirectory() / "Html" / "Loading.html").string());
-    loading.move(0, kContentTop, kDesignWidth, kDesignHeight - kContentTop);
-
     ui::Control& browser = window.control(names::kSiteBrowser);
     browser.setSilent(true);
     browser.navigate(app.content().baseAddress());
@@ -100,6 +103,7 @@ void runStartup(App& app) {
         endForWantOfNetwork(app);
         return;
     }
+    showLoadingPage(app, window);
 
     state.startupSwitch = app.content().fetchPage(pages::kStartupSwitch);
     Language language = languageByText(languageCode);

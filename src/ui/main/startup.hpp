@@ -8,8 +8,8 @@ class App;
 void runStartup(App& app);
 
 // Title, name and column labels from the run state, the custom-column
-// switches, the loading page and the first navigation of the main browser,
-// text advertisement 1 and the update check. Returns false when the update
+// switches, the first navigation of the main browser, text advertisement 1
+// and the update check. Returns false when the update
 // check ended the process.
 bool applyTextsAndBrowse(App& app);
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPointer>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWidget>
+
+class QWebEngineView;
+
+namespace quillo::qt {
+
+// Covers a browser view in its window's background colour until the view's
+// page has painted content for the first time, so that an empty view (never
+// navigated, or waiting for its renderer) and a page's blank first frames
+// never show. The page paints beneath the cover all along; the cover goes
+// for good once the page reports its first contentful paint, or, for a page
+// without text or pictures, once it has loaded and painted at all. A child
+// of the view, which owns it.
+class FirstPaintCover final : public QWidget {
+public:
+    FirstPaintCover(QWebEngineView& view, QWebEnginePage& page);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void watch();
+    void check();
+    void uncover();
+
+    QWebEngineView& view_;
+    QPointer<QWebEnginePage> page_;  // the view's page, which may go first
+    QTimer poll_;
+    bool loading_ = false;  // a page load has begun: there is a paint to wait for
+    bool loaded_ = false;
+    bool asking_ = false;  // a check is running in the page
+};
+
+}  // namespace quillo::qt
