@@ -13,8 +13,10 @@ import os
 import re
 import shutil
 import signal
+import socket
 import subprocess
 import tempfile
+import threading
 import time
 
 SCREEN_WIDTH = 1366
@@ -358,3 +360,44 @@ def start_site_server(spawn, server, site, log_path, timeout=20):
         return found.group(1) if found else None
 
     return wait_until(address, timeout, what="the content server")
+
+
+class SilentServer:
+    """A server on a free port of 127.0.0.1 that accepts every connection and
+    never answers; it notes when the first connection came."""
+
+    def __init__(self):
+        self.listener = None
+        self.connections = []
+        self.first_connection_at = None
+        self.address = None
+
+    def __enter__(self):
+        self.listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        self.listener.bind(("127.0.0.1", 0))
+        self.listener.listen(16)
+        self.listener.settimeout(0.2)
+        self.stopping = threading.Event()
+        self.address = f"http://127.0.0.1:{self.listener.getsockname()[1]}/"
+        threading.Thread(target=self._accept, daemon=True).start()
+        return self
+
+    def _accept(self):
+        while not self.stopping.is_set():
+            try:
+                connection, _ = self.listener.accept()
+            except socket.timeout:
+                continue
+            except OSError:
+                return
+            if self.first_connection_at is None:
+                self.first_connection_at = time.monotonic()
+            # Held open, unread and unanswered, until the server closes.
+            self.connections.append(connection)
+
+    def __exit__(self, *exc):
+        self.stopping.set()
+        self.listener.close()
+        for connection in self.connections:
+            connection.close()
+        return False

@@ -17,8 +17,8 @@ import time
 import unittest
 import urllib.request
 
-from desktop_driver import (SCREEN_HEIGHT, SCREEN_WIDTH, DesktopSession, colour_distance,
-                            wait_until)
+from desktop_driver import (SCREEN_HEIGHT, SCREEN_WIDTH, DesktopSession, SilentServer,
+                            colour_distance, wait_until)
 
 PATHS = None
 
@@ -41,6 +41,9 @@ CORNER_SIZE = (296, 246)
 EXIT_TITLE = "Korvane影音系列退弹广告"
 EXIT_SIZE = (332, 276)
 EXIT_CLOSE_BUTTON = (306, 10)
+
+# The content client's limit on one request, in seconds.
+REQUEST_TIME_OUT = 10
 
 NAME_PAGES = {"1": "namejt.html", "2": "nameft.html", "3": "nameyy.html"}
 OPTIONS_MENUS = {"1": "选项按钮菜单", "2": "繁体菜单", "3": "英文菜单"}
@@ -443,6 +446,39 @@ class DesktopTest(unittest.TestCase):
             self.start_main_window(desktop, "1")
             self.assertEqual(desktop.config_value("Language"), "1")
             self.assertEqual(desktop.config_value("Tray"), "1")
+
+    def test_silent_server_costs_one_time_out_and_quit_ends_at_once(self):
+        # The server takes the connection and never answers: the start-up
+        # waits out one request time-out, the rest of its requests fail at
+        # once, and quitting asks nothing more of the server.
+        with SilentServer() as server, self.session(config_with(Language="1")) as desktop:
+            desktop.server_address = server.address
+            desktop.start_program()
+
+            def main_window():
+                for window in desktop.windows(""):
+                    if desktop.geometry(window)[2:] == (MAIN_WIDTH, MAIN_HEIGHT):
+                        return window
+                return None
+
+            wait_until(main_window, 60, what="the main window")
+            self.assertIsNotNone(server.first_connection_at, "the program asked nothing")
+            # The window answers meanwhile; the click waits for the start-up.
+            desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
+            desktop.window_named(OPTIONS_MENUS["1"], timeout=2 * REQUEST_TIME_OUT)
+            menu_after = time.monotonic() - server.first_connection_at
+            print(f"{self.id()}: start-up over, options menu shown {menu_after:.1f} s after "
+                  "the first request", file=sys.stderr)
+            # One time-out and one second, with half a second for looking.
+            self.assertLess(menu_after, REQUEST_TIME_OUT + 1.5)
+
+            desktop.keys("Up", "Return")
+            chosen = time.monotonic()
+            self.assertEqual(desktop.wait_program_end(REQUEST_TIME_OUT + 20), 0)
+            ended_after = time.monotonic() - chosen
+            print(f"{self.id()}: ended {ended_after:.1f} s after Quit", file=sys.stderr)
+            # No second time-out: what is left is the engine's shutdown.
+            self.assertLess(ended_after, 3.0)
 
     def test_without_network_shows_notice_and_ends(self):
         if subprocess.run(["unshare", "-n", "true"], capture_output=True).returncode != 0:
