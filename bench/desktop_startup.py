@@ -4,7 +4,7 @@ side by side with a bare browser view and Chromium.
 
 usage: bench/desktop_startup.py [--build DIR] [--runs N] [--warmup N] [--settle S]
                                 [--idle S] [--delay MS] [--span-runs N]
-                                [--no-bare] [--no-chromium]
+                                [--no-three-windows] [--no-bare] [--no-chromium]
                                 [--flags=FLAGS]... [--add-flags=FLAGS]...
                                 [--env-variant NAME=VALUE]... [--env NAME=VALUE]...
                                 [--no-default] [--json FILE] [--shots DIR] [--verbose]
@@ -46,6 +46,10 @@ a fresh --user-data-dir). Per run:
            the site showed
   idle     CPU of the process tree over --idle seconds (default 60) right
            after the memory sample, in % of one core (first measured round)
+  3 windows  (the program as shipped) RSS/PSS of the tree again after a
+           click on the first film opened the player window and one on the
+           live-TV label a column window, max(--settle, 5) seconds after the
+           second showed (--no-three-windows leaves it out)
 
 After the rounds, the content server is restarted with every /ads/ page
 answered --delay ms late (default 50) and the program is run --span-runs
@@ -108,6 +112,10 @@ SCREEN = (1366, 768)
 # The origin the demo site's pages were written for; the server rewrites it.
 SITE_ORIGIN = "http://127.0.0.1:8917/"
 TITLE_BAR_HEIGHT = 28
+# Window-relative places in the program's main window: the first film of the
+# demo library (under the title bar) and the live-TV column label.
+FIRST_FILM = (24 + 66, TITLE_BAR_HEIGHT + 400)
+LIVE_TV_LABEL = (203, 16)
 FAST_POLL = 0.02
 PAGE = 4096
 
@@ -560,9 +568,11 @@ class Bench:
     # one run
 
     def run_once(self, label, variant_env, shots_prefix=None, kind="program", idle=0.0,
-                 settle=None):
+                 settle=None, three_windows=False):
         """One launch of a subject: kind "program" (the program as shipped,
-        with variant_env), "bare" (the bare view) or "chromium" (--app)."""
+        with variant_env), "bare" (the bare view) or "chromium" (--app).
+        With three_windows (the program only), memory is read again once the
+        player and a column window are open beside the main window."""
         rundir = tempfile.mkdtemp(prefix="run-", dir=self.workdir)
         env = self.base_env()
         env["XDG_CONFIG_HOME"] = os.path.join(rundir, "xdg-config")
@@ -604,6 +614,15 @@ class Bench:
                 self._alive(program, "the idle sample")
                 used = (cpu_ticks(pids) - before) / os.sysconf("SC_CLK_TCK")
                 result["idle_cpu"] = 100 * used / idle
+            if three_windows:
+                self._open_two_more_windows(program, result["box"])
+                settle_until = time.monotonic() + max(
+                    self.args.settle if settle is None else settle, 5.0)
+                while time.monotonic() < settle_until:
+                    self._alive(program, "the three-window memory sample")
+                    time.sleep(0.1)
+                pss, rss, count, _ = tree_memory(program.pid)
+                result.update(pss3=pss, rss3=rss, processes3=count)
         finally:
             result["leftover"] = end_program(program)
             shutil.rmtree(rundir, ignore_errors=True)
@@ -612,6 +631,33 @@ class Bench:
     def _alive(self, program, what):
         if program.poll() is not None:
             raise BenchError(f"the program ended (status {program.returncode}) before {what}")
+
+    def _windows(self, program):
+        """Visible windows of the program of at least 300x200 (not the
+        corner pop-up)."""
+        out = subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--pid", str(program.pid), "--name", "",
+             "getwindowgeometry", "--shell", "%@"],
+            env=self.base_env(), capture_output=True, timeout=10, check=False).stdout.decode()
+        sizes = re.findall(r"WIDTH=(\d+)\s+HEIGHT=(\d+)", out)
+        return sum(1 for w, h in sizes if int(w) >= 300 and int(h) >= 200)
+
+    def _open_two_more_windows(self, program, box):
+        """Clicks the first film (the player window opens beside the main
+        window, below its title bar) and then the live-TV label of the main
+        title bar (a column window), waiting for each window to show."""
+        env = self.base_env()
+        before = self._windows(program)
+        for place, what in ((FIRST_FILM, "the player window"),
+                            (LIVE_TV_LABEL, "the column window")):
+            x, y = box[0] + place[0], box[1] + place[1]
+            subprocess.run(["xdotool", "mousemove", str(x), str(y)], env=env, timeout=10,
+                           check=False)
+            time.sleep(0.2)
+            subprocess.run(["xdotool", "click", "1"], env=env, timeout=10, check=False)
+            before += 1
+            wait_until(lambda: self._alive(program, what) or self._windows(program) >= before,
+                       self.args.timeout, 0.1, what)
 
     def _main_window(self, program):
         """(x, y, w, h) of the largest visible window of the program."""
@@ -652,6 +698,7 @@ class Bench:
 
         result["mapped"], box = poll(lambda: self._main_window(program), FAST_POLL,
                                      "the main window")
+        result["box"] = box
         x, y, w, h = box
         window_box = (x, y, x + w, y + h)
         if kind == "program":
@@ -853,6 +900,9 @@ def summary(results, subjects, span):
         ("PSS, tree (MiB)", "pss", "{:.0f}"),
         ("processes", "processes", "{:.0f}"),
         ("idle CPU, % of a core", "idle_cpu", "{:.2f}"),
+        ("RSS, three windows (MiB)", "rss3", "{:.0f}"),
+        ("PSS, three windows (MiB)", "pss3", "{:.0f}"),
+        ("processes, three windows", "processes3", "{:.0f}"),
     ]
     width = 24
     lines = [f"{'figure':<26}" + "".join(f"{c[:width]:>{width}}" for c in columns)]
@@ -911,6 +961,9 @@ def main():
     parser.add_argument("--span-runs", type=int, default=3,
                         help="runs of the program against the delaying server (3; 0 leaves "
                              "them out)")
+    parser.add_argument("--no-three-windows", action="store_true",
+                        help="leave out the memory sample with the player and a column window "
+                             "open")
     parser.add_argument("--no-bare", action="store_true", help="leave out the bare view")
     parser.add_argument("--no-chromium", action="store_true", help="leave out Chromium --app")
     parser.add_argument("--flags", action="append", default=[],
@@ -971,7 +1024,11 @@ def main():
                 if args.shots and round_number >= 0:
                     shots = os.path.join(args.shots, f"v{index}-run{round_number + 1}")
                 idle = args.idle if round_number == 0 else 0.0
-                run = bench.run_once(label, variant_env, shots, kind=kind, idle=idle)
+                # Three windows: the program as shipped, in every measured round.
+                three = kind == "program" and index == 0 and round_number >= 0 \
+                    and not args.no_three_windows
+                run = bench.run_once(label, variant_env, shots, kind=kind, idle=idle,
+                                     three_windows=three)
                 tag = "warm-up" if round_number < 0 else f"run {round_number + 1}"
                 if args.verbose or round_number < 0:
                     print(f"[{label}] {tag}: mapped {run['mapped']:.2f} s, window "
@@ -979,7 +1036,9 @@ def main():
                           f"{run['site']:.2f} s, white {run['white_frames']} "
                           f"{run['white_spans']}, PSS {run['pss']:.1f} MiB, RSS "
                           f"{run['rss']:.1f} MiB, {run['processes']} processes"
-                          + (f", idle CPU {run['idle_cpu']:.2f}%" if "idle_cpu" in run else ""),
+                          + (f", idle CPU {run['idle_cpu']:.2f}%" if "idle_cpu" in run else "")
+                          + (f", RSS with three windows {run['rss3']:.1f} MiB"
+                             if "rss3" in run else ""),
                           file=sys.stderr)
                 if round_number >= 0:
                     results[label].append(run)

@@ -11,6 +11,7 @@ import unittest
 import desktop_test
 from desktop_driver import DesktopSession, wait_until
 from desktop_test import MAIN_HEIGHT, MAIN_LEFT, MAIN_TOP, MAIN_WIDTH, OPTIONS_BUTTON, CLOSE_BUTTON
+from desktop_test import OPTIONS_MENUS
 from desktop_test import config_with, display_name
 
 DIALOG_WIDTH = 552
@@ -48,7 +49,8 @@ class DialogsTest(unittest.TestCase):
 
     def open_settings(self, desktop, language):
         desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
-        time.sleep(0.5)
+        # The click waits for the rest of the start-up; the keys for the menu.
+        desktop.window_named(OPTIONS_MENUS[language], timeout=20)
         desktop.keys(*SETTINGS_ITEM_KEYS[language])
         return desktop.window_named(display_name(language) + SETTINGS_TITLES[language],
                                     timeout=20)

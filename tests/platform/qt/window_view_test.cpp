@@ -239,13 +239,22 @@ private slots:
     }
 
 private:
+    // The shown window of that name; a new window shows once its created
+    // event has run, when the event loop next turns.
     static QWidget* topLevel(const char* name) {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == QLatin1String(name) && !widget->isHidden()) {
-                return widget;
-            }
-        }
-        return nullptr;
+        QWidget* shown = nullptr;
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                for (QWidget* widget : QApplication::topLevelWidgets()) {
+                    if (widget->objectName() == QLatin1String(name) && !widget->isHidden()) {
+                        shown = widget;
+                        return true;
+                    }
+                }
+                return false;
+            },
+            5000));
+        return shown;
     }
 
     template <typename W>
