@@ -124,6 +124,9 @@ void AppHarness::statusText(std::string_view window, std::string_view browser, T
 void AppHarness::documentComplete(std::string_view window, std::string_view browser) {
     parts_->backend.documentComplete(window, browser);
 }
+bool AppHarness::beforeNavigate(std::string_view window, std::string_view browser, Text address) {
+    return parts_->backend.beforeNavigate(window, browser, std::move(address));
+}
 bool AppHarness::newWindow(std::string_view window, std::string_view browser, Text address) {
     return parts_->backend.newWindow(window, browser, std::move(address));
 }

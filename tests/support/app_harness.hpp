@@ -70,6 +70,8 @@ public:
     void documentComplete(std::string_view window, std::string_view browser);
     // The page asks for a new window on `address`; returns the cancel flag.
     bool newWindow(std::string_view window, std::string_view browser, Text address = {});
+    // The page follows a link to `address`; returns the cancel flag.
+    bool beforeNavigate(std::string_view window, std::string_view browser, Text address);
     // How often the window was created (its created event ran).
     int createdCount(std::string_view window) const;
     // The client area the backend reports for the window from now on.

@@ -205,6 +205,13 @@ bool HeadlessBackend::newWindow(std::string_view window, std::string_view browse
     return model().raise(window, browser, ui::EventKind::NewWindow2, args).cancel;
 }
 
+bool HeadlessBackend::beforeNavigate(std::string_view window, std::string_view browser,
+                                     Text address) {
+    ui::EventArgs args;
+    args.text = std::move(address);
+    return model().raise(window, browser, ui::EventKind::BeforeNavigate2, args).cancel;
+}
+
 void HeadlessBackend::documentComplete(std::string_view window, std::string_view browser) {
     raise(window, browser, ui::EventKind::DocumentComplete);
 }

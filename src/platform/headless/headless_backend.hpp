@@ -82,6 +82,9 @@ public:
     // The page asks for a new window on `address`; returns the cancel flag
     // as the handler left it.
     bool newWindow(std::string_view window, std::string_view browser, Text address = {});
+    // The page is leaving for `address` (a link it follows); returns the
+    // cancel flag as the handler left it.
+    bool beforeNavigate(std::string_view window, std::string_view browser, Text address);
     void documentComplete(std::string_view window, std::string_view browser);
     void trayAction(std::string_view window, int code);
 

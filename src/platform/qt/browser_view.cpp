@@ -22,7 +22,11 @@ BrowserView::BrowserView(QWebEngineProfile& profile, QWidget* parent, BrowserEve
       profile_(profile),
       page_(new QuietPage(
           profile, this,
-          [this](QuietPage& opener, const QUrl& address) { return openWindow(opener, address); })),
+          [this](QuietPage& opener, const QUrl& address) { return openWindow(opener, address); },
+          [this](const QUrl& address) {
+              return events_.beforeNavigate &&
+                     events_.beforeNavigate(addressText(address.toString(QUrl::FullyEncoded)));
+          })),
       events_(std::move(events)) {
     page_->setBackgroundColor(palette().color(QPalette::Window));
     setPage(page_);

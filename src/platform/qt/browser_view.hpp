@@ -22,6 +22,9 @@ struct BrowserEvents {
     // Gets the address the new window is asked to show; returns the
     // handler's cancel flag.
     std::function<bool(const Text& address)> newWindow;
+    // Gets the address the page is leaving for by itself (a link, a form,
+    // a script); returns true to keep the page where it is.
+    std::function<bool(const Text& address)> beforeNavigate;
     std::function<void()> documentComplete;
     std::function<void(QPoint position)> rightButtonDown;
 };

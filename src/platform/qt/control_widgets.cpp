@@ -31,6 +31,11 @@ QWidget* createBrowser(const std::string& name, QWidget* parent, ControlEvents& 
         args.text = address;
         return events.closed() || events.report(name, ui::EventKind::NewWindow2, args).cancel;
     };
+    browser.beforeNavigate = [&events, name](const Text& address) {
+        ui::EventArgs args;
+        args.text = address;
+        return !events.closed() && events.report(name, ui::EventKind::BeforeNavigate2, args).cancel;
+    };
     browser.documentComplete = [&events, name] {
         events.report(name, ui::EventKind::DocumentComplete);
     };

@@ -6,8 +6,11 @@
 
 namespace quillo::qt {
 
-QuietPage::QuietPage(QWebEngineProfile& profile, QObject* parent, WindowOpener opener)
-    : QWebEnginePage(&profile, parent), opener_(std::move(opener)) {
+QuietPage::QuietPage(QWebEngineProfile& profile, QObject* parent, WindowOpener opener,
+                     LeaveWatcher leaveWatcher)
+    : QWebEnginePage(&profile, parent),
+      opener_(std::move(opener)),
+      leaveWatcher_(std::move(leaveWatcher)) {
     connect(this, &QWebEnginePage::certificateError, this,
             [](const QWebEngineCertificateError& error) {
                 QWebEngineCertificateError refused = error;
@@ -24,6 +27,15 @@ QuietPage::QuietPage(QWebEngineProfile& profile, QObject* parent, WindowOpener o
 
 QWebEnginePage* QuietPage::createWindow(WebWindowType) {
     return nullptr;
+}
+
+bool QuietPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+    const bool leftByThePage = type == NavigationTypeLinkClicked ||
+                               type == NavigationTypeFormSubmitted || type == NavigationTypeOther;
+    if (isMainFrame && leftByThePage && leaveWatcher_ && leaveWatcher_(url)) {
+        return false;
+    }
+    return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
 }
 
 void QuietPage::javaScriptAlert(const QUrl& securityOrigin, const QString& message) {

@@ -11,13 +11,19 @@ namespace quillo::qt {
 // "cancel") and drops console messages. Certificate errors are always
 // rejected, silent or not: a bad certificate is never accepted unseen.
 // Requests for a new window go to the window opener given, with the address
-// the new window is asked to show.
+// the new window is asked to show. Pages the page itself leaves for (a link,
+// a form, a script) in its main frame go to the leave watcher, which may keep
+// the page where it is; the program's own loads, reloads, history steps and
+// redirects do not.
 class QuietPage final : public QWebEnginePage {
 public:
     // Returns the page that shows the new window, or null to refuse it.
     using WindowOpener = std::function<QWebEnginePage*(QuietPage& opener, const QUrl& address)>;
+    // Returns true to keep the page where it is.
+    using LeaveWatcher = std::function<bool(const QUrl& address)>;
 
-    QuietPage(QWebEngineProfile& profile, QObject* parent, WindowOpener opener);
+    QuietPage(QWebEngineProfile& profile, QObject* parent, WindowOpener opener,
+              LeaveWatcher leaveWatcher = {});
 
     bool silent() const { return silent_; }
     void setSilent(bool silent) { silent_ = silent; }
@@ -26,6 +32,7 @@ protected:
     // Refuses: every request is answered through newWindowRequested, which
     // knows the address.
     QWebEnginePage* createWindow(WebWindowType type) override;
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
     void javaScriptAlert(const QUrl& securityOrigin, const QString& message) override;
     bool javaScriptConfirm(const QUrl& securityOrigin, const QString& message) override;
     bool javaScriptPrompt(const QUrl& securityOrigin, const QString& message,
@@ -35,6 +42,7 @@ protected:
 
 private:
     WindowOpener opener_;
+    LeaveWatcher leaveWatcher_;
     bool silent_ = false;
 };
 

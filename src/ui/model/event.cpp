@@ -14,6 +14,7 @@ bool isUserInput(EventKind kind) {
         case EventKind::StatusTextChange:
         case EventKind::NewWindow2:
         case EventKind::DocumentComplete:
+        case EventKind::BeforeNavigate2:
             return false;
     }
     return false;
@@ -31,7 +32,8 @@ bool controlRaises(ControlKind kind, EventKind event) {
             return event == EventKind::Tick;
         case ControlKind::Browser:
             return event == EventKind::RightButtonDown || event == EventKind::StatusTextChange ||
-                   event == EventKind::NewWindow2 || event == EventKind::DocumentComplete;
+                   event == EventKind::NewWindow2 || event == EventKind::DocumentComplete ||
+                   event == EventKind::BeforeNavigate2;
         case ControlKind::PictureBox:
         case ControlKind::PlainLabel:
         case ControlKind::StatusBar:
@@ -65,6 +67,8 @@ std::string_view eventName(EventKind kind) {
             return "NewWindow2";
         case EventKind::DocumentComplete:
             return "DocumentComplete";
+        case EventKind::BeforeNavigate2:
+            return "BeforeNavigate2";
     }
     return "?";
 }

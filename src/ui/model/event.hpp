@@ -19,6 +19,8 @@ enum class EventKind {
     StatusTextChange,  // browser, with the text
     NewWindow2,        // browser; the handler may set cancel
     DocumentComplete,  // browser
+    BeforeNavigate2,   // browser, with the address its page is leaving for; the
+                       // handler may set cancel to keep the page where it is
 };
 
 // Whether an event stands for user input, which a modal window withholds
@@ -35,9 +37,9 @@ std::string_view eventName(EventKind kind);
 
 struct EventArgs {
     Point position;       // pointer position for button presses
-    Text text;            // status text; NewWindow2: the address the new window asks for
+    Text text;            // status text; NewWindow2, BeforeNavigate2: the address asked for
     int code = 0;         // tray action code
-    bool cancel = false;  // NewWindow2: set by the handler to cancel the engine's own window
+    bool cancel = false;  // NewWindow2, BeforeNavigate2: set by the handler to cancel
 };
 
 using Handler = std::function<void(EventArgs&)>;

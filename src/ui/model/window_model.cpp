@@ -217,7 +217,7 @@ EventArgs WindowModel::raise(std::string_view window, std::string_view control, 
                               .control = std::string(control),
                               .event = event,
                               .args = args});
-    if (event == EventKind::NewWindow2) {
+    if (event == EventKind::NewWindow2 || event == EventKind::BeforeNavigate2) {
         args.cancel = true;
     }
     return args;

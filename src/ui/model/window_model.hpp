@@ -93,9 +93,10 @@ public:
     // window. Returns the arguments as the handler left
     // them (NewWindow2's cancel flag). An event that arrives while a handler
     // runs is held (see above) and its arguments come back unchanged, except
-    // that a held NewWindow2 comes back cancelled: the engine needs its
-    // answer at once, and the program's own window opens when the handler
-    // runs.
+    // that a held NewWindow2 or BeforeNavigate2 comes back cancelled: the
+    // engine needs its answer at once, the program's own window opens when
+    // the handler runs, and a page whose leaving a handler watches stays
+    // where it is until the handler has decided.
     EventArgs raise(std::string_view window, std::string_view control, EventKind event,
                     EventArgs args = {});
 

@@ -101,6 +101,26 @@ TEST_F(HeldInputTest, AHeldNewWindowIsRefusedToTheEngineAndRunsLater) {
     EXPECT_EQ(newWindows, 1);
 }
 
+TEST_F(HeldInputTest, AHeldLeavingKeepsTheWatchedPageWhereItIsUntilItsHandlerRuns) {
+    std::vector<Text> addresses;
+    bool kept = false;
+    model_.bind("MainWindow", "WebBrowser1", EventKind::BeforeNavigate2,
+                [&](EventArgs& args) { addresses.push_back(args.text); });
+    model_.bind("MainWindow", "选项按钮", EventKind::Clicked, [&](EventArgs&) {
+        kept = backend_.beforeNavigate("MainWindow", "WebBrowser1", "quillo:retry");
+        EXPECT_TRUE(addresses.empty());
+        // A browser whose page nobody watches goes on at once.
+        EXPECT_FALSE(backend_.beforeNavigate("AboutWindow", "浏览器", "http://a.example/"));
+    });
+    model_.load("MainWindow");
+    model_.load("AboutWindow");
+
+    backend_.click("MainWindow", "选项按钮");
+
+    EXPECT_TRUE(kept);
+    EXPECT_EQ(addresses, (std::vector<Text>{"quillo:retry"}));
+}
+
 TEST_F(HeldInputTest, HeldInputMeetsTheWindowsAsTheHandlerLeftThem) {
     int columnClicks = 0;
     int mainClicks = 0;

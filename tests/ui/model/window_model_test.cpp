@@ -144,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
                       EventCase{EventKind::Tick, false, "时钟1", "时钟"},
                       EventCase{EventKind::StatusTextChange, false, "WebBrowser1", "浏览器"},
                       EventCase{EventKind::NewWindow2, false, "WebBrowser1", "浏览器"},
-                      EventCase{EventKind::DocumentComplete, false, "WebBrowser1", "浏览器"}));
+                      EventCase{EventKind::DocumentComplete, false, "WebBrowser1", "浏览器"},
+                      EventCase{EventKind::BeforeNavigate2, false, "WebBrowser1", "浏览器"}));
 
 TEST_F(WindowModelTest, OnlyTheNewestModalWindowTakesInputAndMenusAreInput) {
     int settingsClicks = 0;
