@@ -152,6 +152,10 @@ Text ContentClient::pageAddress(std::string_view path) const {
     return address;
 }
 
+void ContentClient::tryAgain() {
+    impl_->failFastUntil.reset();
+}
+
 void ContentClient::setLogSink(LogSink sink) {
     impl_->log = std::move(sink);
 }

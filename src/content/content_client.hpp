@@ -51,6 +51,10 @@ public:
     // time-out.
     Text fetchPage(std::string_view path);
 
+    // The user asked to try again: the next request goes to the server even
+    // while failing fast after a time-out.
+    void tryAgain();
+
     // Failed requests are reported here (category "quillo.content").
     void setLogSink(LogSink sink);
 

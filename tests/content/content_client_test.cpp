@@ -274,6 +274,22 @@ TEST_F(ContentClientTest, AfterATimeOutRequestsFailAtOnceUntilThePeriodHasPassed
               (std::vector<std::string>{"silent.html", "ads/ksqd.html", "silent.html"}));
 }
 
+TEST_F(ContentClientTest, TryingAgainAsksTheServerWhileFailingFast) {
+    ContentClientLimits limits = quickLimits();
+    limits.requestTimeout = 300ms;
+    limits.failFastPeriod = 60000ms;
+    ContentClient client(server.cipherForBase(), limits);
+    server.setPage("ads/ksqd.html", PageReply{.body = "late", .delay = 10000ms});
+    EXPECT_EQ(client.fetchPage("ads/ksqd.html"), "");
+    server.setPage("ads/ksqd.html", "\xBF\xAA");
+    EXPECT_EQ(client.fetchPage("ads/ksqd.html"), "");
+
+    client.tryAgain();
+    EXPECT_TRUE(isOn(client.fetchPage("ads/ksqd.html")));
+    EXPECT_EQ(server.requestedPaths(),
+              (std::vector<std::string>{"ads/ksqd.html", "ads/ksqd.html"}));
+}
+
 TEST_F(ContentClientTest, OnlyATimeOutMakesTheNextRequestsFailFast) {
     ContentClient client(server.cipherForBase(), quickLimits());
     server.setPage("cut.html", PageReply{.closeWithoutAnswer = true});
