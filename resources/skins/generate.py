@@ -7,6 +7,7 @@ script's folder):
   Skins/Default/*.gif, Top.jpg   the skin pictures of every window
   Icon/TrayLOGO.ico              the tray icon (16, 32 and 48 pixels)
   Html/Loading.html              the local loading page
+  Html/Unreachable.*.html        the "service cannot be reached" page, per language
   Language/*.db                  the three language tables (GBK, CRLF)
   Config.ini                     the delivered settings (CRLF)
 
@@ -529,6 +530,97 @@ LOADING_HTML = """<!DOCTYPE html>
 """
 
 
+# The page the main window shows when the content server cannot be reached,
+# one per interface language. Its link goes to the program's retry address,
+# which the program catches and never loads; a click turns the button into a
+# "trying again" note and further clicks do nothing.
+RETRY_ADDRESS = "quillo:retry"
+
+UNREACHABLE_TEXTS = {
+    "Unreachable.zh-CN.html": {
+        "lang": "zh-CN",
+        "title": "无法连接服务",
+        "heading": "暂时无法连接到服务",
+        "hint": "服务器没有响应。请检查网络连接，稍后再试。",
+        "retry": "重试",
+        "retrying": "正在重试…",
+    },
+    "Unreachable.zh-TW.html": {
+        "lang": "zh-TW",
+        "title": "無法連線服務",
+        "heading": "暫時無法連線到服務",
+        "hint": "伺服器沒有回應。請檢查網路連線，稍後再試。",
+        "retry": "重試",
+        "retrying": "正在重試…",
+    },
+    "Unreachable.en.html": {
+        "lang": "en",
+        "title": "Service unavailable",
+        "heading": "The service cannot be reached",
+        "hint": "The server is not answering. Check your network connection and try again.",
+        "retry": "Try again",
+        "retrying": "Trying again…",
+    },
+}
+
+UNREACHABLE_HTML = """<!DOCTYPE html>
+<html lang="{lang}">
+<head>
+<meta charset="utf-8">
+<title>{title}</title>
+<style>
+  html, body {{ margin: 0; height: 100%; overflow: hidden; }}
+  body {{
+    background: radial-gradient(ellipse at center, #262c33 0%, #1b1f24 55%, #14171b 100%);
+    color: #ececec;
+    font-family: "WenQuanYi Zen Hei", "Microsoft YaHei", sans-serif;
+    display: flex; align-items: center; justify-content: center;
+    user-select: none; cursor: default;
+  }}
+  .box {{ text-align: center; max-width: 520px; padding: 0 24px; }}
+  .mark {{
+    width: 56px; height: 56px; margin: 0 auto 22px; box-sizing: border-box;
+    border-radius: 50%; border: 4px solid #e0a030;
+    color: #e0a030; font: bold 32px/48px sans-serif;
+  }}
+  h1 {{ font-size: 18px; font-weight: normal; letter-spacing: 1px; margin: 0; }}
+  .hint {{ margin-top: 12px; font-size: 13px; color: #9aa3ad; line-height: 1.6; }}
+  a.retry {{
+    display: inline-block; margin-top: 26px; min-width: 96px; padding: 9px 24px;
+    border-radius: 4px; background: #91bb00; color: #14171b;
+    font-size: 14px; text-decoration: none; cursor: pointer;
+  }}
+  a.retry:hover {{ background: #a5d100; }}
+  a.retry.busy {{ background: #3a424b; color: #c8ced4; cursor: default; }}
+</style>
+</head>
+<body>
+<div class="box">
+  <div class="mark">!</div>
+  <h1>{heading}</h1>
+  <div class="hint">{hint}</div>
+  <a class="retry" id="retry" href="{address}">{retry}</a>
+</div>
+<script>
+  var retry = document.getElementById("retry");
+  retry.addEventListener("click", function (event) {{
+    if (retry.classList.contains("busy")) {{
+      event.preventDefault();
+      return;
+    }}
+    retry.classList.add("busy");
+    retry.textContent = "{retrying}";
+  }});
+</script>
+</body>
+</html>
+"""
+
+
+def unreachable_html(texts):
+    return UNREACHABLE_HTML.format(address=RETRY_ADDRESS, **texts)
+
+
 def ini_bytes(pairs):
     lines = ["[Config]"] + [f"{k}={v}" for k, v in pairs]
     return ("\r\n".join(lines) + "\r\n").encode("gbk")
@@ -589,6 +681,8 @@ def generate(out):
     icons = [mark_image(n) for n in (16, 32, 48)]
     write_bytes(os.path.join(out, "Icon", "TrayLOGO.ico"), ico_bytes(icons))
     write_bytes(os.path.join(out, "Html", "Loading.html"), LOADING_HTML.encode("utf-8"))
+    for name, texts in UNREACHABLE_TEXTS.items():
+        write_bytes(os.path.join(out, "Html", name), unreachable_html(texts).encode("utf-8"))
     for name, pairs in LANGUAGE_TABLES.items():
         write_bytes(os.path.join(out, "Language", name), ini_bytes(pairs))
     write_bytes(os.path.join(out, "Config.ini"), ini_bytes(CONFIG))

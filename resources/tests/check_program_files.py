@@ -161,6 +161,36 @@ def check_loading_page(path, problems):
         problems.append("Html/Loading.html: no loading text")
 
 
+# The main window's page for an unreachable content server, per language:
+# the words that say so, and a link to the program's retry address (which the
+# program catches; see src/ui/main/unreachable_page.hpp).
+UNREACHABLE_PAGES = {
+    "Unreachable.zh-CN.html": "无法连接",
+    "Unreachable.zh-TW.html": "無法連線",
+    "Unreachable.en.html": "cannot be reached",
+}
+RETRY_LINK = 'href="quillo:retry"'
+
+
+def check_unreachable_pages(html_dir, problems):
+    for name, words in UNREACHABLE_PAGES.items():
+        path = os.path.join(html_dir, name)
+        if not os.path.isfile(path):
+            problems.append(f"Html/{name}: missing")
+            continue
+        with open(path, encoding="utf-8") as f:
+            text = f.read()
+        if text.count(RETRY_LINK) != 1:
+            problems.append(f"Html/{name}: no single retry link")
+        # Shown when the server is down: nothing besides the retry link may
+        # leave the file.
+        rest = text.replace(RETRY_LINK, "")
+        if re.search(r"(?:src|href)\s*=|url\(|@import|https?://", rest, re.IGNORECASE):
+            problems.append(f"Html/{name}: refers to an outside resource")
+        if words not in text:
+            problems.append(f"Html/{name}: does not say the service cannot be reached")
+
+
 def check_language_tables(lang_dir, problems):
     for name in LANGUAGE_TABLES:
         path = os.path.join(lang_dir, name)
@@ -193,6 +223,7 @@ def main():
     check_skins(os.path.join(root, "Skins", "Default"), problems)
     check_icon(os.path.join(root, "Icon", "TrayLOGO.ico"), problems)
     check_loading_page(os.path.join(root, "Html", "Loading.html"), problems)
+    check_unreachable_pages(os.path.join(root, "Html"), problems)
     check_language_tables(os.path.join(root, "Language"), problems)
     check_config(os.path.join(root, "Config.ini"), problems)
     for p in problems:
