@@ -8,9 +8,13 @@ namespace quillo {
 
 // What the main window's start-up learns and later behaviours read.
 struct StartupState {
+    Text languageCode;                // key Language as read when the main window was created
     Text startupSwitch;               // ads/ksqd.html; the quit procedure reads it
     Text displayName;                 // the program's display name
     std::array<Text, 5> columnTexts;  // keys Column 1 .. Column 5 of the language table
+    // The content area says the service cannot be reached and offers to try
+    // again; cleared when the user does.
+    bool awaitingRetry = false;
 };
 
 // The main window's site browser.

@@ -3,11 +3,13 @@
 #include "ui/main/main_commands.hpp"
 #include "ui/main/main_frame.hpp"
 #include "ui/main/startup.hpp"
+#include "ui/main/unreachable_page.hpp"
 
 namespace quillo {
 
 void bindMainWindow(App& app) {
     bindStartup(app);
+    bindUnreachablePage(app);
     bindMainFrame(app);
     bindMainCommands(app);
 }

@@ -11,14 +11,11 @@
 #include "i18n/language.hpp"
 #include "ui/definitions/main_window.hpp"
 #include "ui/main/main_frame.hpp"
+#include "ui/main/unreachable_page.hpp"
 #include "ui/main/update_check.hpp"
 
 namespace quillo {
 namespace {
-
-using ui::skinned_frame::kContentTop;
-using ui::skinned_frame::kDesignHeight;
-using ui::skinned_frame::kDesignWidth;
 
 namespace names = ui::main_window;
 constexpr std::string_view kMain = names::kWindow;
@@ -45,11 +42,15 @@ void endForWantOfNetwork(App& app) {
 // The loading page covers the content area from the moment the window
 // shows until the site has loaded (see bindStartup); it is a local file, so
 // it goes ahead of the start-up's requests to the server.
+// The content area is where the site browser is: the design's place at
+// start, the whole client area when a retry finds the window maximized.
 void showLoadingPage(App& app, ui::Window& window) {
-    window.control(names::kSiteBrowser).hide();
+    ui::Control& site = window.control(names::kSiteBrowser);
+    site.hide();
     ui::Control& loading = window.control(names::kLoadingBrowser);
     loading.navigate((app.programDirectory() / "Html" / "Loading.html").string());
-    loading.move(0, kContentTop, kDesignWidth, kDesignHeight - kContentTop);
+    loading.setGeometry(site.geometry());
+    loading.show();
 }
 
 }  // namespace
@@ -94,7 +95,7 @@ void runStartup(App& app) {
     ui::Window& window = *app.windows().find(kMain);
 
     loadFrameSkin(app, window, mainFrame());
-    const Text languageCode = app.config().readConfig("Language");
+    state.languageCode = app.config().readConfig("Language");
     for (std::string_view key : kWindowStateKeys) {
         app.config().writeConfig(key, "1");
     }
@@ -103,10 +104,14 @@ void runStartup(App& app) {
         endForWantOfNetwork(app);
         return;
     }
-    showLoadingPage(app, window);
+    runStartupFromSwitchPage(app);
+}
 
+void runStartupFromSwitchPage(App& app) {
+    StartupState& state = app.state().startup;
+    showLoadingPage(app, *app.windows().find(kMain));
     state.startupSwitch = app.content().fetchPage(pages::kStartupSwitch);
-    Language language = languageByText(languageCode);
+    const Language language = languageByText(state.languageCode);
 
     if (isOn(state.startupSwitch)) {
         // Local-name mode: everything from the language table.
@@ -132,9 +137,13 @@ void runStartup(App& app) {
         }
         app.state().adverts.popUnderSwitch = app.content().fetchPage(pages::kPopUnderSwitch);
         app.windows().load(ui::kCornerPopupWindow);
+        return;
     }
-    // Any other answer (the server unreachable included): the window keeps
-    // its design-time texts and blank browsers.
+    // Any other answer (the server unreachable, an error page, a switch page
+    // that is neither on nor off): nothing more is asked; the window keeps
+    // its design-time texts and says in its content area that the service
+    // cannot be reached, with a link that runs this again.
+    showUnreachablePage(app);
 }
 
 void bindStartup(App& app) {

@@ -7,6 +7,11 @@ class App;
 // The main window's created event: the start-up sequence, in its fixed order.
 void runStartup(App& app);
 
+// The start-up from the loading page and the switch page on, with the
+// language code read at creation: what the retry of the unreachable page
+// runs again.
+void runStartupFromSwitchPage(App& app);
+
 // Title, name and column labels from the run state, the custom-column
 // switches, the first navigation of the main browser, text advertisement 1
 // and the update check. Returns false when the update

@@ -1,0 +1,71 @@
+#include "ui/main/unreachable_page.hpp"
+
+#include "app/app.hpp"
+#include "ui/definitions/main_window.hpp"
+#include "ui/main/startup.hpp"
+
+namespace quillo {
+namespace {
+
+namespace names = ui::main_window;
+
+}  // namespace
+
+std::filesystem::path unreachablePagePath(const std::filesystem::path& programDirectory,
+                                          Language language) {
+    return programDirectory / "Html" /
+           pickByLanguage<std::string_view>(language, "Unreachable.zh-CN.html",
+                                            "Unreachable.zh-TW.html", "Unreachable.en.html");
+}
+
+Language unreachablePageLanguage(std::string_view languageCode) {
+    if (Language language = languageByText(languageCode); language != Language::None) {
+        return language;
+    }
+    if (Language language = languageByNumber(languageCode); language != Language::None) {
+        return language;
+    }
+    return Language::Simplified;
+}
+
+void showUnreachablePage(App& app) {
+    StartupState& state = app.state().startup;
+    ui::Window& window = *app.windows().find(names::kWindow);
+    const Language language = unreachablePageLanguage(state.languageCode);
+
+    Text name = readLanguageTable(app.programDirectory(), language, "Name");
+    if (name.empty()) {
+        name = window.control(names::kNameLabel).text();
+    }
+    window.setTitle(name);
+
+    // Over the content area, where the site would be.
+    ui::Control& site = window.control(names::kSiteBrowser);
+    site.hide();
+    ui::Control& page = window.control(names::kLoadingBrowser);
+    page.navigate(unreachablePagePath(app.programDirectory(), language).string());
+    page.setGeometry(site.geometry());
+    page.show();
+    state.awaitingRetry = true;
+}
+
+void bindUnreachablePage(App& app) {
+    app.windows().bind(names::kWindow, names::kLoadingBrowser, ui::EventKind::BeforeNavigate2,
+                       [&app](ui::EventArgs& args) {
+                           if (args.text != kRetryAddress) {
+                               return;
+                           }
+                           args.cancel = true;
+                           StartupState& state = app.state().startup;
+                           // Once per page shown: a click held while the start-up runs again
+                           // finds the page gone (the page itself takes one click only).
+                           if (!state.awaitingRetry) {
+                               return;
+                           }
+                           state.awaitingRetry = false;
+                           app.content().tryAgain();
+                           runStartupFromSwitchPage(app);
+                       });
+}
+
+}  // namespace quillo
