@@ -81,13 +81,16 @@ def colour_distance(a, b):
 
 
 class DesktopSession:
-    def __init__(self, program_dir, server, site, artifacts, name, config=None):
+    def __init__(self, program_dir, server, site, artifacts, name, config=None, serve=True):
         self.program_dir = program_dir
         self.server = server
         self.site = site
         self.artifacts = artifacts
         self.name = name
         self.config = config
+        # False: the content server's port is chosen but nothing listens on
+        # it until start_content_server() is called.
+        self.serve = serve
         self.processes = []
         self.workdir = None
         self.display = None
@@ -104,7 +107,10 @@ class DesktopSession:
             self.workdir = tempfile.mkdtemp(prefix="quillo-desktop-")
             self._start_x_server()
             self._start_session_bus()
-            self._start_content_server()
+            if self.serve:
+                self._start_content_server()
+            else:
+                self.server_address = f"http://127.0.0.1:{free_port()}/"
             self._copy_program()
         except BaseException:
             self.close()
@@ -192,9 +198,16 @@ class DesktopSession:
         if process.poll() is not None:
             raise DesktopError("the session bus did not start")
 
-    def _start_content_server(self):
+    def _start_content_server(self, port=0):
         self.server_address = start_site_server(self._spawn, self.server, self.site,
-                                                os.path.join(self.artifacts, f"{self.name}.server.log"))
+                                                os.path.join(self.artifacts, f"{self.name}.server.log"),
+                                                port=port)
+
+    def start_content_server(self):
+        """Brings up the content server of a session made with serve=False,
+        on the address the program was given."""
+        port = int(self.server_address.rstrip("/").rsplit(":", 1)[1])
+        self._start_content_server(port)
 
     def _copy_program(self):
         self.program_copy = os.path.join(self.workdir, "program")
@@ -344,10 +357,19 @@ class DesktopSession:
         return path
 
 
-def start_site_server(spawn, server, site, log_path, timeout=20):
-    """Starts the content server on a free port through spawn(args, log_name)
-    and returns its base address once it accepts, read from its log."""
-    process = spawn([server, site, "--port", "0", "--rewrite-origin", SITE_ORIGIN], "server")
+def free_port():
+    """A port of 127.0.0.1 on which nothing listens just now."""
+    with socket.socket(socket.AF_INET, socket.SOCK_STREAM) as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
+
+
+def start_site_server(spawn, server, site, log_path, timeout=20, port=0):
+    """Starts the content server through spawn(args, log_name), on a free
+    port unless one is given, and returns its base address once it accepts,
+    read from its log."""
+    process = spawn([server, site, "--port", str(port), "--rewrite-origin", SITE_ORIGIN],
+                    "server")
 
     def address():
         if process.poll() is not None:

@@ -91,6 +91,16 @@ def display_name(language):
         return f.read().split(b"\0")[0].decode("gbk")
 
 
+def local_name(language):
+    """Key Name of the language table shipped with the program."""
+    tables = {"1": "Chinese Simplified.db", "2": "Chinese Traditional.db", "3": "English.db"}
+    with open(os.path.join(PATHS.program_dir, "Language", tables[language]), "rb") as f:
+        for line in f.read().decode("gbk").splitlines():
+            if line.startswith("Name="):
+                return line[len("Name="):]
+    return None
+
+
 def config_with(**values):
     """The delivered Config.ini with the given keys replaced or added."""
     with open(os.path.join(PATHS.program_dir, "Config.ini"), "rb") as f:
@@ -154,10 +164,32 @@ def page_is_shown(shot, geometry):
     return total > 0 and coloured / total >= 0.01
 
 
+RETRY_GREEN = (0x91, 0xBB, 0x00)  # the retry button of the unreachable page
+NOTICE_ORANGE = (0xE0, 0xA0, 0x30)  # its exclamation mark
+
+
+def retry_button(shot, left, top):
+    """The middle of the unreachable page's green retry button, in screen
+    coordinates, when the page and its orange mark are shown in the content
+    area; else None."""
+    green = []
+    orange = 0
+    for x, y, pixel in shot.region(left + 2, top + 30, MAIN_WIDTH - 4, MAIN_HEIGHT - 32):
+        if colour_distance(pixel, RETRY_GREEN) < 30:
+            green.append((x, y))
+        elif colour_distance(pixel, NOTICE_ORANGE) < 40:
+            orange += 1
+    if len(green) < 1500 or orange < 200:
+        return None
+    xs = sorted(x for x, _ in green)
+    ys = sorted(y for _, y in green)
+    return xs[len(xs) // 2], ys[len(ys) // 2]
+
+
 class DesktopTest(unittest.TestCase):
-    def session(self, config=None):
+    def session(self, config=None, serve=True):
         return DesktopSession(PATHS.program_dir, PATHS.server, PATHS.site, PATHS.artifacts,
-                              self.id().rsplit(".", 1)[-1], config=config)
+                              self.id().rsplit(".", 1)[-1], config=config, serve=serve)
 
     def start_main_window(self, desktop, language="1"):
         desktop.start_program()
@@ -479,6 +511,30 @@ class DesktopTest(unittest.TestCase):
             print(f"{self.id()}: ended {ended_after:.1f} s after Quit", file=sys.stderr)
             # No second time-out: what is left is the engine's shutdown.
             self.assertLess(ended_after, 3.0)
+
+    def test_unreachable_server_shows_local_page_whose_retry_reaches_the_site(self):
+        with self.session(config_with(Language="1"), serve=False) as desktop:
+            desktop.start_program()
+            # Titled with the local name, not left empty.
+            window = desktop.window_named(local_name("1"), timeout=60)
+            button = wait_until(lambda: retry_button(desktop.screenshot(), MAIN_LEFT, MAIN_TOP),
+                                30, interval=0.5, what="the unreachable page and its retry button")
+            shot = desktop.screenshot()
+            # Nothing white over the title bar: the column labels stand on it.
+            white = sum(1 for _, _, p in shot.region(MAIN_LEFT + 100, MAIN_TOP + 2, 400, 24)
+                        if min(p) > 235)
+            self.assertLess(white, 400, "a white square over the title bar")
+            desktop.save_screenshot("unreachable")
+
+            desktop.start_content_server()
+            desktop.click(*button)
+            wait_until(lambda: desktop.title(window) == display_name("1"), 30,
+                       what="the server's display name after the retry")
+            wait_until(lambda: site_is_shown(desktop.screenshot(), MAIN_LEFT, MAIN_TOP), 45,
+                       interval=0.5, what="the site after the retry")
+            self.assertIn("GET /ads/ksqd.html", served(desktop))
+            self.assertEqual(len(working_windows(desktop)), 1)
+            desktop.save_screenshot("retried")
 
     def test_without_network_shows_notice_and_ends(self):
         if subprocess.run(["unshare", "-n", "true"], capture_output=True).returncode != 0:
