@@ -46,12 +46,15 @@ demo: build
 bench: build
 	$(BUILD_DIR)/bench/quillo-bench
 
-# Start-up times, white frames, memory, idle CPU and the start-up request
-# span of the program under Xvfb, side by side with a bare browser view and
-# Chromium in app mode (installed here for the benchmark only).
+# Start-up times, white frames, memory (also with three windows open), idle
+# CPU and the start-up request span of the program under Xvfb, side by side
+# with a bare browser view and Chromium in app mode (installed here for the
+# benchmark only). BENCH_ARGS go to bench/desktop_startup.py, e.g.
+# BENCH_ARGS="--runs 2 --idle 10" for a short trial run.
+BENCH_ARGS ?=
 bench-desktop: build
 	@scripts/install-deps bench
-	/usr/bin/python3 bench/desktop_startup.py --build $(BUILD_DIR)
+	/usr/bin/python3 bench/desktop_startup.py --build $(BUILD_DIR) $(BENCH_ARGS)
 
 # Memory with the player window open and the time from a click on a film to
 # the player window painted and its page shown, under Xvfb.

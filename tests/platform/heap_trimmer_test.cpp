@@ -35,11 +35,36 @@ TEST(HeapTrimmer, TrimsOnlyWhenFreeMemoryGrewByTheThreshold) {
     }
 }
 
+TEST(HeapTrimmer, ReadsTheFreeMemoryOnlyEveryNthRequestAfterTheFirst) {
+    std::size_t free = 0;
+    int reads = 0;
+    int trims = 0;
+    HeapTrimmer trimmer(
+        [&] {
+            ++reads;
+            return free;
+        },
+        [&trims] { ++trims; }, 100, 3);
+    EXPECT_TRUE(trimmer.request());  // reads before and after its trim
+    EXPECT_EQ(reads, 2);
+    free = 500;  // much freed: noticed at the third request from here
+    EXPECT_FALSE(trimmer.request());
+    EXPECT_FALSE(trimmer.request());
+    EXPECT_EQ(reads, 2);
+    EXPECT_TRUE(trimmer.request());
+    EXPECT_EQ(trims, 2);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_FALSE(trimmer.request());
+    }
+    EXPECT_EQ(reads, 6);  // 2 at each trim, then 2 idle looks in 6 requests
+}
+
 TEST(HeapTrimmer, TheProcessAllocatorIsLeftAloneWhileNothingChanges) {
     HeapTrimmer trimmer;
     EXPECT_TRUE(trimmer.request());
-    EXPECT_FALSE(trimmer.request());
-    EXPECT_FALSE(trimmer.request());
+    for (int i = 0; i < 2 * HeapTrimmer::kProcessReadEvery; ++i) {
+        EXPECT_FALSE(trimmer.request()) << "request " << i;
+    }
 }
 
 }  // namespace

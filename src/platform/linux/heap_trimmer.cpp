@@ -9,12 +9,19 @@ namespace quillo::linux_platform {
 
 HeapTrimmer::HeapTrimmer()
     : HeapTrimmer([] { return static_cast<std::size_t>(mallinfo2().fordblks); },
-                  [] { malloc_trim(0); }) {}
+                  [] { malloc_trim(0); }, kDefaultThreshold, kProcessReadEvery) {}
 
-HeapTrimmer::HeapTrimmer(FreeBytes freeBytes, Trim trim, std::size_t threshold)
-    : freeBytes_(std::move(freeBytes)), trim_(std::move(trim)), threshold_(threshold) {}
+HeapTrimmer::HeapTrimmer(FreeBytes freeBytes, Trim trim, std::size_t threshold, int readEvery)
+    : freeBytes_(std::move(freeBytes)),
+      trim_(std::move(trim)),
+      threshold_(threshold),
+      readEvery_(std::max(readEvery, 1)) {}
 
 bool HeapTrimmer::request() {
+    if (lowest_ && ++sinceRead_ < readEvery_) {
+        return false;
+    }
+    sinceRead_ = 0;
     const std::size_t free = freeBytes_();
     // The first request trims whatever the start left behind.
     if (lowest_ && free < *lowest_ + threshold_) {

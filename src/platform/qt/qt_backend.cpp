@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QCursor>
+#include <QEvent>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QPalette>
@@ -34,6 +35,35 @@ void useDefaultWindowColour(QWidget& view) {
     view.setPalette(colours);
     view.setAutoFillBackground(true);
 }
+
+// The end of a blocking call, posted from its worker thread ahead of the
+// events already queued (the engine's and painting), so that the waiting
+// handler goes on with its next step as soon as the loop is free. Covers the
+// end arriving before the wait has begun.
+class WaitEnd final : public QObject {
+public:
+    explicit WaitEnd(QEventLoop& loop) : loop_(loop) {}
+
+    // From the worker thread; Qt owns the posted event.
+    void post() {
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::HighEventPriority);
+    }
+    bool arrived() const { return arrived_; }
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::User) {
+            return QObject::event(event);
+        }
+        arrived_ = true;
+        loop_.quit();
+        return true;
+    }
+
+private:
+    QEventLoop& loop_;
+    bool arrived_ = false;
+};
 
 std::unique_ptr<QApplication> makeApplication(int& argc, char** argv) {
     prepareWebEngineEnvironment();
@@ -238,22 +268,15 @@ void QtBackend::quit() {
 
 void QtBackend::runBlocking(const std::function<void()>& work) {
     QEventLoop waiting;
-    bool done = false;
-    // The worker's last act is to queue the end of the wait on this thread;
-    // the flag covers the end arriving before the wait has begun.
-    std::thread worker([&work, &waiting, &done] {
+    WaitEnd end(waiting);
+    // The worker's last act is to post the end of the wait to this thread.
+    std::thread worker([&work, &end] {
         work();
-        QMetaObject::invokeMethod(
-            &waiting,
-            [&waiting, &done] {
-                done = true;
-                waiting.quit();
-            },
-            Qt::QueuedConnection);
+        end.post();
     });
     // A window whose created event is waiting here shows meanwhile.
     presentPending();
-    if (!done) {
+    if (!end.arrived()) {
         waiting.exec();
     }
     worker.join();
