@@ -20,6 +20,7 @@
 #include "platform/qt/web_engine_environment.hpp"
 #include "platform/qt/window_role.hpp"
 #include "platform/qt/window_view.hpp"
+#include "platform/qt/x11_backdrop.hpp"
 
 namespace quillo::qt {
 namespace {
@@ -170,6 +171,9 @@ void QtBackend::presentPending() {
     for (const ui::Window* window : pending) {
         WindowView* view = viewOf(*window);
         if (view != nullptr && window->visible()) {
+            if (!view->isVisible()) {
+                setFirstFrameBackdrop(*view);
+            }
             presentWindow(*view, window->definition().role);
         }
     }
