@@ -52,6 +52,7 @@ MENU_BACKGROUND = (0xF9, 0xF8, 0xF7)
 # Browser windows open 30 pixels right of and below their opener.
 CASCADE = 30
 CONTENT_TOP = 28  # the browsers start under the title bar
+WINDOW_DARK = (0x1B, 0x1F, 0x24)  # the windows' own colour
 FIRST_FILM = (24 + 66, 400)  # the first poster of the library page, page-relative
 FULL_SCREEN_BUTTON = (58, 401)  # "全屏观看" under the video of a play page
 FULL_SCREEN_EXIT = (64, 40)  # "退出全屏" in full screen, from the screen's top-right corner
@@ -210,6 +211,30 @@ class DesktopTest(unittest.TestCase):
                        15, interval=0.5, what="the text advertisement in the title bar")
             desktop.save_screenshot("site")
             self.assertTrue(desktop.program_running())
+
+    def test_first_frame_on_screen_is_the_skinned_title_bar_over_dark(self):
+        with self.session(config_with(Language="1")) as desktop:
+            desktop.start_program()
+
+            def mapped_main_window():
+                return [w for w in desktop.windows("")
+                        if desktop.geometry(w) == (MAIN_LEFT, MAIN_TOP, MAIN_WIDTH, MAIN_HEIGHT)]
+
+            wait_until(mapped_main_window, 60, interval=0.02, what="the main window")
+            first = desktop.screenshot()
+            desktop.window_named(display_name("1"), timeout=60)
+            time.sleep(1)
+            later = desktop.screenshot()
+            # Logo, name and column labels: as they stand once started (the
+            # texts from the server may differ; the skin may not).
+            bar = list(first.region(MAIN_LEFT, MAIN_TOP, TEXT_ADVERT[0], CONTENT_TOP))
+            same = sum(1 for x, y, pixel in bar
+                       if colour_distance(pixel, later.pixel(x, y)) < 30)
+            self.assertGreater(same, 0.8 * len(bar), "the first frame's title bar is not skinned")
+            content = list(first.region(MAIN_LEFT, MAIN_TOP + CONTENT_TOP, MAIN_WIDTH,
+                                        MAIN_HEIGHT - CONTENT_TOP))
+            dark = sum(1 for _, _, pixel in content if colour_distance(pixel, WINDOW_DARK) < 40)
+            self.assertGreater(dark, 0.9 * len(content), "the first frame's content is not dark")
 
     def test_maximize_button_toggles_screen_size_and_key(self):
         with self.session(config_with(Language="1")) as desktop:
