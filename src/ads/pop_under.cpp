@@ -50,30 +50,29 @@ Titles titlesIn(Language language) {
                           Titles{" Display ADS", " Display ADS"});
 }
 
+// Opens beneath the main window where it now stands, so that it is found
+// there when the main window moves or goes; with the main window in the
+// tray or minimized it keeps its own place. An open pop-under keeps the
+// place the user gave it.
+ui::Window& openPopUnder(App& app) {
+    const ui::Window* main = app.windows().find(main_window::kWindow);
+    if (main != nullptr && main->visible() && main->state() != ui::WindowState::Minimized) {
+        return app.windows().loadAt(window::kWindow, {main->left(), main->top()});
+    }
+    return app.windows().load(window::kWindow);
+}
+
 void tick(App& app) {
     const Text& popUnderSwitch = app.state().adverts.popUnderSwitch;
     ui::Control& timer =
         app.windows().find(main_window::kWindow)->control(main_window::kPopUnderTimer);
     if (isOn(popUnderSwitch)) {
         // An open pop-under comes to the front again; it is not set up anew.
-        app.windows().load(window::kWindow);
+        openPopUnder(app);
         timer.setInterval(periodMilliseconds(app.content().fetchPage(pages::kPopUnderPeriod)));
     }
     if (isOff(popUnderSwitch)) {
         timer.setInterval(0);
-    }
-}
-
-// Opens beneath the main window where it now stands, so that it is found
-// there when the main window moves or goes; with the main window in the
-// tray or minimized it keeps its own place.
-void placeBehindMainWindow(App& app, ui::Window& popUnder) {
-    const ui::Window* main = app.windows().find(main_window::kWindow);
-    if (main != nullptr && main->visible() && main->state() != ui::WindowState::Minimized) {
-        ui::Rect place = popUnder.geometry();
-        place.left = main->left();
-        place.top = main->top();
-        popUnder.setGeometry(place);
     }
 }
 
@@ -88,7 +87,6 @@ void setUp(App& app, ui::Window& popUnder) {
         popUnder.control(window::kTitleLabel).setText(name + gbk(titles.label));
         popUnder.setTitle(name + gbk(titles.window));
     }
-    placeBehindMainWindow(app, popUnder);
 }
 
 void openMenu(App& app) {

@@ -167,8 +167,16 @@ TEST_F(PopUnder, OpensBehindTheMainWindowWhereItStands) {
     start("\xBF\xAA", "30");
     h.main().move(200, 120, 984, 624);
     h.advance(kFirstOpening);
-    const ui::Rect placed = h.windows().find(kWindow)->geometry();
-    EXPECT_EQ(placed, (ui::Rect{200, 120, 600, 400}));
+    // Created there, so that it is never shown anywhere else first.
+    EXPECT_EQ(h.createdGeometry(kWindow), (ui::Rect{200, 120, 600, 400}));
+    EXPECT_EQ(h.windows().find(kWindow)->geometry(), (ui::Rect{200, 120, 600, 400}));
+
+    // An open pop-under keeps its place when a later tick finds it.
+    h.windows().find(kWindow)->move(10, 20, 600, 400);
+    h.main().move(300, 200, 984, 624);
+    h.advance(30000);
+    EXPECT_EQ(count("raised PopUnderWindow"), 1);
+    EXPECT_EQ(h.windows().find(kWindow)->geometry(), (ui::Rect{10, 20, 600, 400}));
 }
 
 TEST_F(PopUnder, KeepsOpeningWhileTheMainWindowIsInTheTray) {

@@ -325,9 +325,46 @@ class DesktopSession:
     def window_types(self, window):
         return self._property(window, "_NET_WM_WINDOW_TYPE")
 
+    def wm_state(self, window):
+        return self._property(window, "_NET_WM_STATE")
+
     def is_transient(self, window):
         """Whether the window belongs to another (no task bar entry of its own)."""
         return "window id #" in self._property(window, "WM_TRANSIENT_FOR")
+
+    def stacking_order(self):
+        """The screen's mapped top-level windows, top-most first, as the X
+        server stacks them."""
+        _, out = self._x("xwininfo", "-root", "-children")
+        listed = [str(int(w, 16)) for w in re.findall(r"^\s+(0x[0-9a-f]+)", out, re.M)]
+        _, out = self._x("xdotool", "search", "--onlyvisible", "--name", ".")
+        mapped = set(out.split())
+        return [w for w in listed if w in mapped]
+
+    def watch_root(self):
+        """Starts recording what happens to top-level windows (created,
+        mapped, moved, gone); call before starting the program."""
+        self._spawn(["xev", "-root", "-event", "substructure"], "root-events", env=self.env())
+        self._root_events_log = os.path.join(self.artifacts, f"{self.name}.root-events.log")
+
+    def root_events(self, window):
+        """What the X server reported for one top-level window: (kind, x, y)
+        for CreateNotify and ConfigureNotify, (kind, None, None) otherwise."""
+        with open(self._root_events_log, encoding="utf-8", errors="replace") as log:
+            blocks = log.read().split("\n\n")
+        wanted = int(window)
+        events = []
+        for block in blocks:
+            lines = block.strip().splitlines()
+            if len(lines) < 2:
+                continue
+            found = re.search(r"window (0x[0-9a-f]+)(?:, \((-?\d+),(-?\d+)\))?", lines[1])
+            if found is None or int(found.group(1), 16) != wanted:
+                continue
+            kind = lines[0].split()[0]
+            place = (int(found.group(2)), int(found.group(3))) if found.group(2) else (None, None)
+            events.append((kind,) + place)
+        return events
 
     def click(self, x, y):
         self._x("xdotool", "mousemove", str(x), str(y))

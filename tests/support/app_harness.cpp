@@ -130,6 +130,9 @@ bool AppHarness::beforeNavigate(std::string_view window, std::string_view browse
 bool AppHarness::newWindow(std::string_view window, std::string_view browser, Text address) {
     return parts_->backend.newWindow(window, browser, std::move(address));
 }
+std::optional<ui::Rect> AppHarness::createdGeometry(std::string_view window) const {
+    return parts_->backend.createdGeometry(window);
+}
 int AppHarness::createdCount(std::string_view window) const {
     return parts_->backend.createdCount(window);
 }

@@ -74,6 +74,7 @@ public:
     bool beforeNavigate(std::string_view window, std::string_view browser, Text address);
     // How often the window was created (its created event ran).
     int createdCount(std::string_view window) const;
+    std::optional<ui::Rect> createdGeometry(std::string_view window) const;
     // The client area the backend reports for the window from now on.
     void setClientSize(std::string_view window, int width, int height);
     void trayAction(int code);

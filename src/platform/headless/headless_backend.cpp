@@ -49,6 +49,7 @@ ui::WindowModel& HeadlessBackend::model() {
 
 void HeadlessBackend::windowCreated(ui::Window& window) {
     created_.push_back(window.name());
+    createdGeometry_[window.name()] = window.geometry();
     journal_->add("created " + window.name());
     for (const auto& control : window.controls()) {
         switch (control->kind()) {
@@ -258,6 +259,14 @@ void HeadlessBackend::setClientSize(std::string_view window, ui::Size size) {
 
 int HeadlessBackend::count(const std::vector<std::string>& names, std::string_view window) {
     return static_cast<int>(std::count(names.begin(), names.end(), window));
+}
+
+std::optional<ui::Rect> HeadlessBackend::createdGeometry(std::string_view window) const {
+    const auto found = createdGeometry_.find(window);
+    if (found == createdGeometry_.end()) {
+        return std::nullopt;
+    }
+    return found->second;
 }
 
 int HeadlessBackend::createdCount(std::string_view window) const {

@@ -106,6 +106,8 @@ public:
     const Journal& journal() const { return *journal_; }
 
     int createdCount(std::string_view window) const;
+    // Where the window stood when it was last created (first shown), if it was.
+    std::optional<ui::Rect> createdGeometry(std::string_view window) const;
     int destroyedCount(std::string_view window) const;
     int raisedCount(std::string_view window) const;
     bool quitRequested() const { return quitRequested_; }
@@ -178,6 +180,7 @@ private:
     std::map<std::string, ui::Size, std::less<>> clientSizes_;
 
     std::vector<std::string> created_;
+    std::map<std::string, ui::Rect, std::less<>> createdGeometry_;
     std::vector<std::string> destroyed_;
     std::vector<std::string> raised_;
     bool quitRequested_ = false;

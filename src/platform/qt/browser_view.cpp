@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHideEvent>
+#include <QOpenGLWidget>
 #include <QPalette>
 #include <QWebEngineFullScreenRequest>
 #include <utility>
@@ -14,6 +15,20 @@ namespace quillo::qt {
 namespace {
 
 constexpr QSize kPlainWindowSize{1000, 700};
+
+// The engine draws a page into a texture that its top-level window
+// composes on the GPU. Such a window must be created for that from the
+// start: when the engine's drawing child only arrives after the window was
+// first shown (the page starts loading then), the window is destroyed and
+// created anew, which maps it again on top of every other window, gives it
+// a new task bar entry and shows its first frames twice. A hidden texture
+// child, present when the window is first created, declares the need early.
+void declareTextureComposition(QWidget& view) {
+    auto* placeholder = new QOpenGLWidget(&view);
+    placeholder->setObjectName(QStringLiteral("quillo-texture-placeholder"));
+    placeholder->setFixedSize(0, 0);
+    placeholder->hide();
+}
 
 }  // namespace
 
@@ -28,6 +43,7 @@ BrowserView::BrowserView(QWebEngineProfile& profile, QWidget* parent, BrowserEve
                      events_.beforeNavigate(addressText(address.toString(QUrl::FullyEncoded)));
           })),
       events_(std::move(events)) {
+    declareTextureComposition(*this);
     page_->setBackgroundColor(palette().color(QPalette::Window));
     setPage(page_);
     new FirstPaintCover(*this, *page_);  // owned by this view

@@ -36,11 +36,38 @@ void presentWindow(QWidget& window, ui::WindowRole role) {
     }
 }
 
+void showAgain(QWidget& window, ui::WindowRole role) {
+    if (role != ui::WindowRole::PopUnder) {
+        window.show();
+        window.raise();
+        return;
+    }
+    // Shown again, a pop-under opens beneath the others as it did at first;
+    // one that still shows keeps its place.
+    if (!window.isVisible()) {
+        window.show();
+        window.lower();
+    }
+}
+
 void bringToFront(QWidget& window, ui::WindowRole role) {
+    if (role != ui::WindowRole::PopUnder) {
+        window.show();
+        window.raise();
+        if (role == ui::WindowRole::Standard) {
+            window.activateWindow();
+        }
+        return;
+    }
+    // The front of a pop-under is the task bar: a minimised one is restored
+    // where it stood and it is kept beneath the windows in use; only the
+    // user puts it above them, and while the user works in it, it stays.
+    if (window.isMinimized()) {
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    }
     window.show();
-    window.raise();
-    if (role == ui::WindowRole::Standard) {
-        window.activateWindow();
+    if (!window.isActiveWindow()) {
+        window.lower();
     }
 }
 

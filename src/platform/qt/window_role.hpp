@@ -19,8 +19,13 @@ void applyWindowRole(QWidget& window, ui::WindowRole role);
 // Shows a window that has just been opened.
 void presentWindow(QWidget& window, ui::WindowRole role);
 
+// Shows a window that was hidden while open: standard windows and pop-ups
+// come to the front, a pop-under opens beneath the others again.
+void showAgain(QWidget& window, ui::WindowRole role);
+
 // Brings an open window to the front again; only a standard window takes the
-// keyboard focus with it.
+// keyboard focus with it. A pop-under is restored when minimised but never
+// raised over the window in use.
 void bringToFront(QWidget& window, ui::WindowRole role);
 
 }  // namespace quillo::qt

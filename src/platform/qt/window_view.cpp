@@ -208,8 +208,7 @@ void WindowView::applyGeometry(const ui::Window& window) {
 void WindowView::applyVisible(const ui::Window& window) {
     const Applying applying(applying_);
     if (window.visible()) {
-        show();
-        QWidget::raise();
+        showAgain(*this, window.definition().role);
     } else {
         hide();
     }

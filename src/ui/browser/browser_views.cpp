@@ -12,6 +12,10 @@ constexpr int kCascade = 30;
 
 }  // namespace
 
+ui::Point besidePlace(const ui::Window& opener) {
+    return {opener.left() + kCascade, opener.top() + kCascade};
+}
+
 void placeBeside(ui::Window& shown, const ui::Window& opener) {
     shown.setTop(opener.top() + kCascade);
     shown.setLeft(opener.left() + kCascade);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/text.hpp"
+#include "ui/model/geometry.hpp"
 
 namespace quillo {
 
@@ -15,6 +16,8 @@ class Window;
 // Places `shown` 30 pixels right of and below `opener`'s top-left corner:
 // top first, then left.
 void placeBeside(ui::Window& shown, const ui::Window& opener);
+// Where placeBeside puts a window, for loading it there in the first place.
+ui::Point besidePlace(const ui::Window& opener);
 
 // Sends the browser to an address from the server or from a page's status
 // text only when the address policy allows it (a web address or

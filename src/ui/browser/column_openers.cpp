@@ -71,8 +71,9 @@ void navigate(App& app, ui::Window& window, Column column, const std::optional<T
 
 void showAndLoad(App& app, const ColumnOpener& opener, const std::optional<Text>& custom,
                  const Text& languageCode) {
-    ui::Window& window = app.windows().load(column::kWindow);
-    placeBeside(window, *app.windows().find(ui::main_window::kWindow));
+    const ui::Window& main = *app.windows().find(ui::main_window::kWindow);
+    ui::Window& window = app.windows().loadAt(column::kWindow, besidePlace(main));
+    placeBeside(window, main);
     navigate(app, window, opener.column, custom);
     // The same title in the three languages; any other code keeps the old one.
     if (languageByNumber(languageCode) != Language::None) {

@@ -81,7 +81,9 @@ void openAppWindow(App& app, ui::Window& column, ui::EventArgs& args) {
     BrowserWindowsState& state = app.state().browserWindows;
     state.appRequestAddress = args.text;
     const bool wasOpen = app.windows().isOpen(ui::app_window::kWindow);
-    ui::Window& appWindow = app.windows().load(ui::app_window::kWindow);
+    ui::Window& appWindow =
+        app.windows().loadAt(ui::app_window::kWindow,
+                             {column.left() + kAppWindowOffset, column.top() + kAppWindowOffset});
     appWindow.setLeft(column.left() + kAppWindowOffset);
     appWindow.setTop(column.top() + kAppWindowOffset);
     if (wasOpen) {

@@ -37,8 +37,10 @@ void openPlayer(App& app, ui::EventArgs& args) {
     // in when there was none (a window opened from script or a link
     // followed with the keyboard).
     app.state().browserWindows.playerRequestAddress = args.text;
-    ui::Window& player = app.windows().load(ui::player_window::kWindow);
-    placeBeside(player, *app.windows().find(ui::main_window::kWindow));
+    const ui::Window& main = *app.windows().find(ui::main_window::kWindow);
+    // A new player window opens beside the main window; an open one moves there.
+    ui::Window& player = app.windows().loadAt(ui::player_window::kWindow, besidePlace(main));
+    placeBeside(player, main);
 }
 
 }  // namespace

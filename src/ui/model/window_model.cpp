@@ -97,6 +97,14 @@ const WindowDef& WindowModel::definitionOf(std::string_view name) const {
 }
 
 Window& WindowModel::load(std::string_view name, bool modal) {
+    return openWindow(name, modal, std::nullopt);
+}
+
+Window& WindowModel::loadAt(std::string_view name, Point position) {
+    return openWindow(name, false, position);
+}
+
+Window& WindowModel::openWindow(std::string_view name, bool modal, std::optional<Point> position) {
     const WindowDef& definition = definitionOf(name);
     DispatchGuard guard(*this);
     if (!running_) {
@@ -115,6 +123,10 @@ Window& WindowModel::load(std::string_view name, bool modal) {
     }
     open_.push_back(std::make_unique<Window>(*this, definition, modal));
     Window& window = *open_.back();
+    if (position) {
+        window.geometry_.left = position->x;
+        window.geometry_.top = position->y;
+    }
     backend_.windowCreated(window);
     EventArgs args;
     dispatch(window.name(), "", EventKind::Created, args);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -70,6 +71,10 @@ public:
     // returns a destroyed window (inert, never shown) built from the
     // definition.
     Window& load(std::string_view name, bool modal = false);
+    // Loads a window that is not open at the given screen position in place
+    // of its stored one, so that it is first shown there; an open window
+    // keeps its place.
+    Window& loadAt(std::string_view name, Point position);
     // Destroying a window that is not open does nothing. Destroying the
     // window whose definition ends the program destroys every other open
     // window first (newest first), then that window, stops the model and asks
@@ -112,6 +117,7 @@ private:
     friend class Control;
 
     struct DispatchGuard;
+    Window& openWindow(std::string_view name, bool modal, std::optional<Point> position);
     // An event or menu choice that arrived while a handler ran.
     struct HeldInput {
         bool menuChoice = false;

@@ -100,6 +100,7 @@ TEST_F(AppWindowTest, CloseWhileMaximizedThenReopenGivesANormalWindow) {
 
     followAppLink("http://site.example/apps/clock.html");
     EXPECT_EQ(app().geometry(), (ui::Rect{330, 230, 984, 624}));
+    EXPECT_EQ(h.createdGeometry(app_names::kWindow), (ui::Rect{330, 230, 984, 624}));
     h.click(app_names::kWindow, app_names::kMinimizeButton);
     EXPECT_EQ(app().state(), ui::WindowState::Minimized);
 }

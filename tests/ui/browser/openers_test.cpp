@@ -58,6 +58,8 @@ protected:
         EXPECT_EQ(h.createdCount(own), ownCreated_ + (c.shown ? 1 : 0));
         EXPECT_EQ(h.isOpen(other), std::string_view(c.otherKey) == "2" && !c.otherClosed);
         if (c.shown) {
+            // Created beside the main window, not moved there once shown.
+            EXPECT_EQ(h.createdGeometry(own), (ui::Rect{130, 110, 984, 624}));
             EXPECT_EQ(window(own).left(), 130);
             EXPECT_EQ(window(own).top(), 110);
         }

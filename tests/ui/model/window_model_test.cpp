@@ -71,6 +71,18 @@ TEST_F(WindowModelTest, LoadingAnOpenWindowRaisesTheSameInstanceWithoutCreatingA
     EXPECT_TRUE(backend_.journal().ordered("created ColumnWindow", "raised ColumnWindow"));
 }
 
+TEST_F(WindowModelTest, LoadAtCreatesANewWindowThereAndLeavesAnOpenOneInPlace) {
+    Window& column = model_.loadAt("ColumnWindow", {130, 110});
+    EXPECT_EQ(backend_.createdGeometry("ColumnWindow"), (Rect{130, 110, 984, 624}));
+    EXPECT_EQ(column.geometry(), (Rect{130, 110, 984, 624}));
+
+    column.move(400, 300, 984, 624);
+    Window& again = model_.loadAt("ColumnWindow", {130, 110});
+    EXPECT_EQ(&again, &column);
+    EXPECT_EQ(again.geometry(), (Rect{400, 300, 984, 624}));
+    EXPECT_EQ(backend_.raisedCount("ColumnWindow"), 1);
+}
+
 TEST_F(WindowModelTest, ReloadShowsAHiddenWindowOnlyWhenItsDefinitionIsVisible) {
     Window& column = model_.load("ColumnWindow");
     column.hide();

@@ -1,0 +1,113 @@
+"""Desktop test of the pop-under: the real program under Xvfb against a copy
+of the demo site (see desktop_test.py for the usage).
+
+The pop-under first opens a minute after the main window was created, so
+this test takes a bit over a minute; the site's period page only shortens
+the later openings.
+"""
+
+import argparse
+import os
+import shutil
+import sys
+import time
+import unittest
+
+import desktop_test
+from desktop_driver import DesktopSession, wait_until
+from desktop_test import (CASCADE, CONTENT_TOP, FIRST_FILM, MAIN_HEIGHT, MAIN_LEFT, MAIN_TOP,
+                          MAIN_WIDTH, config_with, display_name, served, site_is_shown)
+
+POP_UNDER_SIZE = (600, 400)
+# Seconds between two ticks of the pop-under timer after the first one.
+PERIOD = 3
+
+
+def period_requests(desktop):
+    return served(desktop).count("GET /ads/btsj.html ")
+
+
+class PopUnderTest(unittest.TestCase):
+    def setUp(self):
+        # A copy of the demo site with a short period, so that a second tick
+        # comes while the pop-under is open.
+        self.site = os.path.join(desktop_test.PATHS.artifacts, "pop-under-site")
+        shutil.rmtree(self.site, ignore_errors=True)
+        shutil.copytree(desktop_test.PATHS.site, self.site)
+        with open(os.path.join(self.site, "ads", "btsj.html"), "w", encoding="ascii") as page:
+            page.write(str(PERIOD))
+        self.addCleanup(shutil.rmtree, self.site, True)
+
+    def session(self, config):
+        paths = desktop_test.PATHS
+        return DesktopSession(paths.program_dir, paths.server, self.site, paths.artifacts,
+                              self.id().rsplit(".", 1)[-1], config=config)
+
+    def assert_mapped_once_at(self, desktop, window, place, what):
+        """The window came onto the screen once, where it belongs: neither
+        moved there after it showed nor destroyed and shown anew."""
+        events = desktop.root_events(window)
+        kinds = [kind for kind, _, _ in events]
+        self.assertEqual(kinds.count("MapNotify"), 1, f"{what}: {events}")
+        placed = [(x, y) for kind, x, y in events if kind in ("CreateNotify", "ConfigureNotify")]
+        self.assertEqual(set(placed), {place}, f"{what} was shown elsewhere first: {events}")
+
+    def assert_beneath(self, desktop, window, others):
+        order = desktop.stacking_order()
+        for other in others:
+            self.assertLess(order.index(other), order.index(window),
+                            f"the pop-under stands above window {other} (top-most first: {order})")
+
+    def test_pop_under_opens_beneath_the_windows_in_use_and_stays_there(self):
+        with self.session(config_with(Language="1")) as desktop:
+            desktop.watch_root()
+            desktop.start_program()
+            main = desktop.window_named(display_name("1"), timeout=60)
+
+            # The user works in the player window when the pop-under opens.
+            wait_until(lambda: site_is_shown(desktop.screenshot(), MAIN_LEFT, MAIN_TOP), 45,
+                       interval=0.5, what="the site in the main window")
+            desktop.click(MAIN_LEFT + FIRST_FILM[0], MAIN_TOP + CONTENT_TOP + FIRST_FILM[1])
+            player = desktop.window_named(display_name("1") + " 播放器", timeout=30)
+            beside = (MAIN_LEFT + CASCADE, MAIN_TOP + CASCADE)
+            self.assertEqual(desktop.geometry(player), beside + (MAIN_WIDTH, MAIN_HEIGHT))
+            self.assert_mapped_once_at(desktop, player, beside, "the player window")
+
+            under = desktop.window_named(display_name("1") + " 背投广告", timeout=90)
+            print(f"{self.id()}: pop-under shown "
+                  f"{time.monotonic() - desktop.started_at:.1f} s after the start",
+                  file=sys.stderr)
+            self.assertEqual(desktop.geometry(under), (MAIN_LEFT, MAIN_TOP) + POP_UNDER_SIZE)
+            self.assert_mapped_once_at(desktop, under, (MAIN_LEFT, MAIN_TOP), "the pop-under")
+            self.assert_beneath(desktop, under, [main, player])
+            self.assertNotEqual(desktop.focused_window(), under)
+            # A window of its own in the task bar, so that the user finds it.
+            self.assertFalse(desktop.is_transient(under))
+            self.assertNotIn("_NET_WM_WINDOW_TYPE_UTILITY", desktop.window_types(under))
+            self.assertNotIn("SKIP_TASKBAR", desktop.wm_state(under))
+            self.assertEqual(desktop.config_value("Display advertising"), "2")
+            desktop.save_screenshot("pop-under")
+
+            # The next tick finds it open: it is not put over the windows in use.
+            ticks = period_requests(desktop)
+            wait_until(lambda: period_requests(desktop) > ticks, PERIOD + 10, interval=0.2,
+                       what="the next tick of the pop-under timer")
+            time.sleep(1)
+            title = display_name("1") + " 背投广告"
+            self.assertEqual([w for w in desktop.windows() if desktop.title(w) == title], [under])
+            self.assert_beneath(desktop, under, [main, player])
+            self.assert_mapped_once_at(desktop, under, (MAIN_LEFT, MAIN_TOP), "the pop-under")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program-dir", required=True)
+    parser.add_argument("--server", required=True)
+    parser.add_argument("--site", required=True)
+    parser.add_argument("--artifacts", required=True)
+    desktop_test.PATHS, rest = parser.parse_known_args()
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+
+
+if __name__ == "__main__":
+    main()
