@@ -270,7 +270,7 @@ class DesktopTest(unittest.TestCase):
         with self.session(config_with(Language="1")) as desktop:
             self.start_main_window(desktop)
             player = self.open_player(desktop)
-            # Shown first, then placed beside the main window.
+            # Beside the main window from its first showing.
             beside = (MAIN_LEFT + CASCADE, MAIN_TOP + CASCADE, MAIN_WIDTH, MAIN_HEIGHT)
             wait_until(lambda: desktop.geometry(player) == beside, 5,
                        what="the player window beside the main window")
