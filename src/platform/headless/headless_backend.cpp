@@ -86,6 +86,9 @@ void HeadlessBackend::windowChanged(ui::Window& window, ui::WindowProperty prope
     windowChanges_.push_back({window.name(), property});
     if (property == ui::WindowProperty::Visible) {
         journal_->add((window.visible() ? "shown " : "hidden ") + window.name());
+    } else if (property == ui::WindowProperty::BackgroundPicture) {
+        journal_->add("background " + window.name() + " " +
+                      window.backgroundPicture().file.filename().string());
     }
 }
 

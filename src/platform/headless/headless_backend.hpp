@@ -26,8 +26,9 @@ std::string_view commandName(ui::BrowserCommand command);
 // timers, and helpers that raise events as a user or a browser would.
 //
 // Construct it, construct the WindowModel on it, then attach() the model.
-// Window lifecycles, visibility changes, navigations, browser commands,
-// menus, tray icons and the quit request also go to the journal (its own, or
+// Window lifecycles, visibility changes, background pictures (by file
+// name), navigations, browser commands, menus, tray icons and the quit
+// request also go to the journal (its own, or
 // one shared with a RecordingPlatform).
 //
 // As the content client's BlockingCallRunner it runs each request on the

@@ -5,12 +5,15 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLoggingCategory>
+#include <QPainter>
 #include <utility>
 
 #include "platform/qt/browser_view.hpp"
 #include "platform/qt/control_properties.hpp"
+#include "platform/qt/picture_box.hpp"
 #include "platform/qt/qt_text.hpp"
 #include "platform/qt/skinned_menu.hpp"
+#include "platform/qt/window_background.hpp"
 #include "platform/qt/window_role.hpp"
 
 namespace quillo::qt {
@@ -75,6 +78,7 @@ WindowView::WindowView(ui::Window& window, ui::WindowModel& model, QWebEnginePro
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }
     applyWindowRole(*this, window.definition().role);
+    backgroundPicture_ = pixmapOf(window.backgroundPicture());
     build(window);
     applyGeometry(window);
 }
@@ -195,6 +199,18 @@ void WindowView::applyWindow(const ui::Window& window, ui::WindowProperty proper
                 activateWindow();
             }
             break;
+        case ui::WindowProperty::BackgroundPicture:
+            applyBackgroundPicture(window);
+            break;
+    }
+}
+
+void WindowView::applyBackgroundPicture(const ui::Window& window) {
+    backgroundPicture_ = pixmapOf(window.backgroundPicture());
+    // Painted at once, like the controls' pictures: the handler that sets
+    // it may go on to wait for the network.
+    if (isVisible()) {
+        repaint();
     }
 }
 
@@ -404,6 +420,11 @@ void WindowView::keyPressEvent(QKeyEvent* event) {
     }
     event->accept();
     report(*control, ui::EventKind::Clicked);
+}
+
+void WindowView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    paintWindowBackground(painter, rect(), backgroundPicture_);
 }
 
 ui::EventArgs WindowView::report(const std::string& control, ui::EventKind event,

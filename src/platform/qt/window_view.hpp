@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -54,6 +55,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void build(const ui::Window& window);
@@ -62,6 +64,7 @@ private:
     void applyVisible(const ui::Window& window);
     void applyState(const ui::Window& window);
     void applyKeepOnTop(const ui::Window& window);
+    void applyBackgroundPicture(const ui::Window& window);
     void reportGeometry();
     void minimiseUntilTrayAppears();
     void checkTrayAppeared();
@@ -82,6 +85,7 @@ private:
     bool closed_ = false;
     int applying_ = 0;  // > 0 while a model value is put on the widget
     PendingGeometry pendingGeometry_;
+    QPixmap backgroundPicture_;  // under the controls, over the background colour
     // Children owned by this widget through Qt's parent ownership.
     std::map<std::string, QWidget*, std::less<>> widgets_;
     std::map<std::string, QTimer*, std::less<>> timers_;

@@ -29,7 +29,7 @@ void setLanguageButton(App& app, ui::Control& button, std::string_view stem, Lan
 
 void loadDialogFrame(App& app, ui::Window& page) {
     setButtonPictures(app, page.control(names::kCloseButton), "CloseA.gif", "CloseB.gif");
-    // BACKGROUND-PENDING
+    page.setBackgroundPicture(app.skinFile("BackgroundA.gif"));
 }
 
 void setTabPicture(App& app, ui::Control& tab, std::string_view file) {

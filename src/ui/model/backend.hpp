@@ -12,7 +12,15 @@ namespace quillo::ui {
 class Window;
 class Control;
 
-enum class WindowProperty { Geometry, Visible, Title, State, KeepOnTop, KeepCaptionActive };
+enum class WindowProperty {
+    Geometry,
+    Visible,
+    Title,
+    State,
+    KeepOnTop,
+    KeepCaptionActive,
+    BackgroundPicture,  // painted under the controls
+};
 
 enum class ControlProperty {
     Geometry,

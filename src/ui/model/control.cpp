@@ -1,7 +1,5 @@
 #include "ui/model/control.hpp"
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 
@@ -10,23 +8,6 @@
 #include "ui/model/window_model.hpp"
 
 namespace quillo::ui {
-namespace {
-
-Picture readPicture(const std::filesystem::path& file) {
-    Picture picture{file, nullptr};
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return picture;
-    }
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return picture;
-    }
-    picture.bytes = std::make_shared<const std::string>(std::move(bytes));
-    return picture;
-}
-
-}  // namespace
 
 Control::Control(Window& window, const ControlDef& definition)
     : window_(window),

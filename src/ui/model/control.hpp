@@ -10,19 +10,12 @@
 #include "core/text.hpp"
 #include "ui/model/backend.hpp"
 #include "ui/model/geometry.hpp"
+#include "ui/model/picture.hpp"
 #include "ui/model/window_definition.hpp"
 
 namespace quillo::ui {
 
 class Window;
-
-// A picture read whole from a file. A file that cannot be read gives an
-// empty picture (no bytes), which leaves its slot blank.
-struct Picture {
-    std::filesystem::path file;
-    std::shared_ptr<const std::string> bytes;  // null when the file could not be read
-    bool empty() const { return !bytes || bytes->empty(); }
-};
 
 enum class ImageSlot { Normal = 0, Hover = 1, Pressed = 2 };
 

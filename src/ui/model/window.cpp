@@ -109,6 +109,14 @@ void Window::setKeepCaptionActive(bool keep) {
     changed(WindowProperty::KeepCaptionActive);
 }
 
+void Window::setBackgroundPicture(const std::filesystem::path& file) {
+    if (!alive_) {
+        return;
+    }
+    backgroundPicture_ = readPicture(file);
+    changed(WindowProperty::BackgroundPicture);
+}
+
 void Window::popupMenu(std::string_view menuName, std::optional<Point> screenPosition) {
     const MenuDef* menu = definition_.findMenu(menuName);
     if (menu == nullptr) {

@@ -10,6 +10,7 @@
 #include "core/text.hpp"
 #include "ui/model/control.hpp"
 #include "ui/model/geometry.hpp"
+#include "ui/model/picture.hpp"
 #include "ui/model/window_definition.hpp"
 
 namespace quillo::ui {
@@ -75,6 +76,13 @@ public:
 
     std::optional<Color> background() const { return definition_.background; }
 
+    // The picture painted as the window's background, under its controls
+    // and over its background colour. Each call reads the file anew and
+    // tells the backend; an unreadable file gives an empty picture that
+    // keeps its path. A window starts without one.
+    const Picture& backgroundPicture() const { return backgroundPicture_; }
+    void setBackgroundPicture(const std::filesystem::path& file);
+
     // Pops up one of the window's menus by its name, at the pointer or at a
     // screen position. An unknown menu name aborts; on a destroyed window
     // nothing pops up.
@@ -102,6 +110,7 @@ private:
     WindowState state_ = WindowState::Normal;
     bool keepOnTop_ = false;
     bool keepCaptionActive_ = false;
+    Picture backgroundPicture_;
 };
 
 }  // namespace quillo::ui

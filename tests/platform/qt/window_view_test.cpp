@@ -157,6 +157,47 @@ private slots:
         QVERIFY(!view->isVisible());
     }
 
+    // The background picture lies under the controls: a design of the
+    // window's proportions fills it, a smaller pattern is tiled.
+    void paintsTheBackgroundPictureUnderTheControls() {
+        ui::Window& window = model_->load("ViewWindow");
+        QWidget* view = topLevel("ViewWindow");
+        QTRY_VERIFY(view->isVisible());
+        QTemporaryDir files;
+        auto halves = [&](const char* name, QSize size) {
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(Qt::red);
+            for (int y = 0; y < size.height(); ++y) {
+                for (int x = size.width() / 2; x < size.width(); ++x) {
+                    image.setPixelColor(x, y, Qt::green);
+                }
+            }
+            const QString file = files.filePath(QLatin1String(name));
+            image.save(file);
+            return file.toStdString();
+        };
+        const QString blue = files.filePath("blue.png");
+        QVERIFY(picture(Qt::blue, {50, 40}).save(blue));
+        window.control("图片").setImage(blue.toStdString());
+
+        window.setBackgroundPicture(halves("design.png", {300, 200}));
+        QImage shot = view->grab().toImage();
+        QCOMPARE(shot.pixelColor(140, 150), QColor(Qt::red));
+        QCOMPARE(shot.pixelColor(160, 150), QColor(Qt::green));
+        QCOMPARE(shot.pixelColor(20, 70), QColor(Qt::blue));  // the picture box on top
+
+        window.setBackgroundPicture(halves("half.png", {150, 100}));
+        shot = view->grab().toImage();
+        QCOMPARE(shot.pixelColor(140, 150), QColor(Qt::red));
+        QCOMPARE(shot.pixelColor(290, 190), QColor(Qt::green));
+
+        window.setBackgroundPicture(halves("pattern.png", {20, 20}));
+        shot = view->grab().toImage();
+        QCOMPARE(shot.pixelColor(205, 150), QColor(Qt::red));
+        QCOMPARE(shot.pixelColor(215, 150), QColor(Qt::green));
+        QCOMPARE(shot.pixelColor(295, 195), QColor(Qt::green));
+    }
+
     void reportsWhatHappensToTheModel() {
         int clicks = 0;
         int ticks = 0;

@@ -83,6 +83,7 @@ TEST_P(AboutSetUp, FillsTheLabelsOfTheLanguageInOrder) {
     EXPECT_EQ(picture(names::kApplyButton, ui::ImageSlot::Hover), expected(c.applyHover));
     EXPECT_EQ(picture(names::kApplyButton, ui::ImageSlot::Pressed), expected(c.apply));
     EXPECT_EQ(picture(names::kCloseButton, ui::ImageSlot::Hover), skin("CloseB.gif"));
+    EXPECT_EQ(window.backgroundPicture().file, skin("BackgroundA.gif"));
 
     EXPECT_EQ(h.requests(), c.requests);
 }

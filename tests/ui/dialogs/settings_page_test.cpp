@@ -60,9 +60,10 @@ TEST_P(SettingsOpening, ShowsTheTextsPicturesAndBoxesOfTheLanguage) {
     EXPECT_EQ(picture(names::kConfirmButton, ui::ImageSlot::Normal), expected(c.confirm));
     EXPECT_EQ(picture(names::kConfirmButton, ui::ImageSlot::Hover), expected(c.confirmHover));
     EXPECT_EQ(picture(names::kConfirmButton, ui::ImageSlot::Pressed), expected(c.confirm));
-    // The close button is skinned in every language.
+    // The close button and the background are skinned in every language.
     EXPECT_EQ(picture(names::kCloseButton, ui::ImageSlot::Normal), skin("CloseA.gif"));
     EXPECT_EQ(picture(names::kCloseButton, ui::ImageSlot::Hover), skin("CloseB.gif"));
+    EXPECT_EQ(window.backgroundPicture().file, skin("BackgroundA.gif"));
 
     for (const std::string_view box :
          {names::kSimplifiedBox, names::kTraditionalBox, names::kEnglishBox}) {

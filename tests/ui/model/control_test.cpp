@@ -253,6 +253,7 @@ TEST_F(ControlTest, EverySetterIsInertOnADestroyedWindow) {
     column.setKeepCaptionActive(true);
     column.popupMenu("栏目菜单");
     column.setTrayIcon("icon.ico", "tip");
+    column.setBackgroundPicture("missing.gif");
     Control& button = column.control("关闭按钮");
     button.move(1, 2, 3, 4);
     button.hide();
@@ -271,6 +272,7 @@ TEST_F(ControlTest, EverySetterIsInertOnADestroyedWindow) {
     EXPECT_EQ(column.geometry(), (Rect{50, 50, 984, 624}));
     EXPECT_TRUE(column.visible());
     EXPECT_FALSE(column.keepOnTop());
+    EXPECT_EQ(column.backgroundPicture().file, std::filesystem::path());
     EXPECT_EQ(button.geometry(), (Rect{950, 4, 26, 20}));
     EXPECT_TRUE(button.visible());
     EXPECT_EQ(button.text(), "");
@@ -338,6 +340,26 @@ TEST_F(PictureTest, ImageButtonsTakeThreePictures) {
     EXPECT_TRUE(close.image(ui::ImageSlot::Pressed).empty());
     EXPECT_EQ(close.image(ui::ImageSlot::Pressed).file, dir_ / "missing.gif");
     EXPECT_EQ(backend_.changeCount("MainWindow", "关闭按钮", ControlProperty::Images), 1);
+}
+
+TEST_F(PictureTest, AWindowsBackgroundPictureIsReadOnEveryCall) {
+    Window& w = model_.load("MainWindow");
+    EXPECT_TRUE(w.backgroundPicture().empty()) << "a window starts without one";
+    const std::filesystem::path file = write("BackgroundA.gif", "first");
+
+    w.setBackgroundPicture(file);
+    ASSERT_FALSE(w.backgroundPicture().empty());
+    EXPECT_EQ(*w.backgroundPicture().bytes, "first");
+    write("BackgroundA.gif", "second");
+    w.setBackgroundPicture(file);
+    EXPECT_EQ(*w.backgroundPicture().bytes, "second");
+    w.setBackgroundPicture(dir_ / "missing.gif");
+    EXPECT_TRUE(w.backgroundPicture().empty());
+    EXPECT_EQ(w.backgroundPicture().file, dir_ / "missing.gif");
+
+    EXPECT_EQ(backend_.changeCount("MainWindow", WindowProperty::BackgroundPicture), 3);
+    EXPECT_TRUE(backend_.journal().ordered("background MainWindow BackgroundA.gif",
+                                           "background MainWindow missing.gif"));
 }
 
 TEST_F(ControlTest, ClientSizeComesFromTheBackend) {
