@@ -1,6 +1,7 @@
 #include "platform/qt/control_properties.hpp"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -16,14 +17,8 @@ namespace quillo::qt {
 namespace {
 
 constexpr int kDefaultFontHeight = 12;
-
-// Labels tall enough for two lines wrap their text; one-line labels keep
-// it on their one line.
-void fitLines(QWidget& widget) {
-    if (auto* label = qobject_cast<QLabel*>(&widget)) {
-        label->setWordWrap(label->height() >= 2 * label->fontMetrics().height());
-    }
-}
+// The smallest pixel height a one-line label's font shrinks to.
+constexpr int kSmallestFittedFontHeight = 9;
 
 QFont fontOf(const ui::Control& control, QFont font) {
     const std::optional<ui::Font> defined = control.font();
@@ -32,6 +27,32 @@ QFont fontOf(const ui::Control& control, QFont font) {
         font.setWeight(static_cast<QFont::Weight>(std::clamp(defined->weight, 100, 900)));
     }
     return font;
+}
+
+bool holdsTwoLines(const QLabel& label, const QFont& font) {
+    return label.height() >= 2 * QFontMetrics(font).height();
+}
+
+// Labels tall enough for two lines wrap their text; one-line labels keep
+// it on their one line. A transparent label's one line takes a smaller font
+// where the defined one would cut the text off: the layout was drawn for
+// narrower fonts than most desktops have.
+void fitText(QWidget& widget, const ui::Control& control) {
+    auto* label = qobject_cast<QLabel*>(&widget);
+    if (label == nullptr) {
+        return;
+    }
+    if (control.kind() == ui::ControlKind::TransparentLabel) {
+        QFont font = fontOf(control, label->font());
+        if (!holdsTwoLines(*label, font)) {
+            while (font.pixelSize() > kSmallestFittedFontHeight &&
+                   QFontMetrics(font).horizontalAdvance(label->text()) > label->width()) {
+                font.setPixelSize(font.pixelSize() - 1);
+            }
+        }
+        label->setFont(font);
+    }
+    label->setWordWrap(holdsTwoLines(*label, label->font()));
 }
 
 }  // namespace
@@ -97,7 +118,7 @@ void applyControlProperty(QWidget& widget, const ui::Control& control,
     }
     if (property == ui::ControlProperty::Geometry || property == ui::ControlProperty::Font ||
         property == ui::ControlProperty::Text) {
-        fitLines(widget);
+        fitText(widget, control);
     }
 }
 

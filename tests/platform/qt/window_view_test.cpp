@@ -129,6 +129,13 @@ private slots:
         QCOMPARE(child<QLabel>(view, "名称标签")->text(), QStringLiteral("新名称"));
         window.control("名称标签").hide();
         QVERIFY(!child<QLabel>(view, "名称标签")->isVisible());
+        // A one-line label too narrow for its text takes a smaller font.
+        auto* name = child<QLabel>(view, "名称标签");
+        window.control("名称标签").setText(gbk("一段放不下的很长的文字"));
+        QVERIFY(name->font().pixelSize() < 12);
+        QVERIFY(name->fontMetrics().horizontalAdvance(name->text()) <= name->width());
+        window.control("名称标签").setText(gbk("新名称"));
+        QCOMPARE(name->font().pixelSize(), 12);
         window.control("勾选框").setChecked(false);
         QVERIFY(!child<QCheckBox>(view, "勾选框")->isChecked());
 
