@@ -1,4 +1,7 @@
 #include "app/app.hpp"
+
+#include <utility>
+
 #include "ui/definitions/window_names.hpp"
 
 namespace quillo {
@@ -13,6 +16,17 @@ App::App(ConfigStore& config, ContentClient& content, Platform& platform, ui::Wi
 void App::start() {
     config_.removeStaleTemporaries();
     windows_.load(ui::kMainWindow);
+    // The start-up may have ended the program (no network).
+    if (windows_.find(ui::kMainWindow) == nullptr) {
+        return;
+    }
+    for (const std::function<void()>& step : startSteps_) {
+        step();
+    }
+}
+
+void App::addStartStep(std::function<void()> step) {
+    startSteps_.push_back(std::move(step));
 }
 
 std::filesystem::path App::skinFile(std::string_view file) const {

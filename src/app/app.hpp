@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <vector>
 
 #include "app/run_state.hpp"
 #include "config/config_store.hpp"
@@ -25,8 +27,14 @@ public:
 
     // Program entry: clears away temporary files that a crash during a
     // Config.ini write left, then loads MainWindow, whose created event runs
-    // the start-up.
+    // the start-up, then runs the start steps, in the order they were
+    // added, while the main window is still open.
     void start();
+
+    // A step that every start of the program takes once the main window's
+    // start-up has run (settings that hold for the whole run). Behaviour
+    // modules add their steps when they bind.
+    void addStartStep(std::function<void()> step);
 
     RunState& state() { return state_; }
     ConfigStore& config() { return config_; }
@@ -45,6 +53,7 @@ private:
     ui::WindowModel& windows_;
     std::filesystem::path programDirectory_;
     RunState state_;
+    std::vector<std::function<void()>> startSteps_;
 };
 
 }  // namespace quillo

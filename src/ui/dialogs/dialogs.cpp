@@ -2,6 +2,7 @@
 
 #include "ui/dialogs/about_page.hpp"
 #include "ui/dialogs/dialog_buttons.hpp"
+#include "ui/dialogs/screen_saver_at_start.hpp"
 #include "ui/dialogs/settings_page.hpp"
 
 namespace quillo {
@@ -10,6 +11,7 @@ void bindDialogs(App& app) {
     bindDialogCloseButtons(app);
     bindSettingsPage(app);
     bindAboutPage(app);
+    bindScreenSaverAtStart(app);
 }
 
 }  // namespace quillo
