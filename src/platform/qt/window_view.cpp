@@ -207,11 +207,7 @@ void WindowView::applyWindow(const ui::Window& window, ui::WindowProperty proper
 
 void WindowView::applyBackgroundPicture(const ui::Window& window) {
     backgroundPicture_ = pixmapOf(window.backgroundPicture());
-    // Painted at once, like the controls' pictures: the handler that sets
-    // it may go on to wait for the network.
-    if (isVisible()) {
-        repaint();
-    }
+    update();
 }
 
 void WindowView::applyGeometry(const ui::Window& window) {
