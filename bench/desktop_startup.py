@@ -37,6 +37,10 @@ a fresh --user-data-dir). Per run:
            (every 4th pixel of every 4th row) is saturated colour; the demo
            home page is full of posters, the loading page is a dark gradient
            with a small spinner and a blank browser is white
+  complete seconds from exec to the bare view's page having loaded
+           completely, as the view itself reports it: the moment at which
+           the program swaps its loading page for the site (the bare view
+           shows the page as it loads, so its "site" comes earlier)
   white    white frames before the site: runs of reads in which at least
            half of the content area is white, their number and total time
   PSS/RSS  MiB summed over the process and all its descendants (the
@@ -47,9 +51,10 @@ a fresh --user-data-dir). Per run:
   idle     CPU of the process tree over --idle seconds (default 60) right
            after the memory sample, in % of one core (first measured round)
   3 windows  (the program as shipped) RSS/PSS of the tree again after a
-           click on the first film opened the player window and one on the
-           live-TV label a column window, max(--settle, 5) seconds after the
-           second showed (--no-three-windows leaves it out)
+           click on the application-centre label opened a column window and
+           one on the first application an application window,
+           max(--settle, 5) seconds after the second showed
+           (--no-three-windows leaves it out)
 
 After the rounds, the content server is restarted with every /ads/ page
 answered --delay ms late (default 50) and the program is run --span-runs
@@ -112,10 +117,12 @@ SCREEN = (1366, 768)
 # The origin the demo site's pages were written for; the server rewrites it.
 SITE_ORIGIN = "http://127.0.0.1:8917/"
 TITLE_BAR_HEIGHT = 28
-# Window-relative places in the program's main window: the first film of the
-# demo library (under the title bar) and the live-TV column label.
-FIRST_FILM = (24 + 66, TITLE_BAR_HEIGHT + 400)
-LIVE_TV_LABEL = (203, 16)
+# Window-relative places: the application-centre label of the main title bar
+# and the first application's button on the demo application-centre page.
+APP_CENTRE_LABEL = (273, 16)  # on the main title bar
+CASCADE = 30  # a window opened from another stands this far right of and below it
+FIRST_APP_OPEN_BUTTON = (277, 133)  # the first application's open button, page-relative
+APP_BUTTON_GREEN = (0x91, 0xBB, 0x00)
 FAST_POLL = 0.02
 PAGE = 4096
 
@@ -572,7 +579,7 @@ class Bench:
         """One launch of a subject: kind "program" (the program as shipped,
         with variant_env), "bare" (the bare view) or "chromium" (--app).
         With three_windows (the program only), memory is read again once the
-        player and a column window are open beside the main window."""
+        column and an application window are open beside the main window."""
         rundir = tempfile.mkdtemp(prefix="run-", dir=self.workdir)
         env = self.base_env()
         env["XDG_CONFIG_HOME"] = os.path.join(rundir, "xdg-config")
@@ -599,6 +606,7 @@ class Bench:
         full = (0, 0) + SCREEN
         baseline = screen.grab(full)
         result = {"variant": label, "kind": kind}
+        log_path = os.path.join(self.workdir, "program-" + os.path.basename(rundir) + ".log")
         with self._log("program-" + os.path.basename(rundir)) as log:
             started = time.monotonic()
             program = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=log,
@@ -607,6 +615,10 @@ class Bench:
         try:
             self._measure(program, kind, started, baseline, result, shots_prefix,
                           self.args.settle if settle is None else settle)
+            if kind == "bare":
+                complete = document_complete(log_path)
+                if complete is not None:
+                    result["complete"] = complete - started
             if idle > 0:
                 pids = descendants(program.pid)
                 before = cpu_ticks(pids)
@@ -643,21 +655,35 @@ class Bench:
         return sum(1 for w, h in sizes if int(w) >= 300 and int(h) >= 200)
 
     def _open_two_more_windows(self, program, box):
-        """Clicks the first film (the player window opens beside the main
-        window, below its title bar) and then the live-TV label of the main
-        title bar (a column window), waiting for each window to show."""
+        """Clicks the application-centre label of the main title bar (a
+        column window opens beside the main window) and then the first
+        application's open button on that page (an application window opens
+        beside the column window), waiting for each window to show. (The
+        player window cannot be one of the three: opening a column closes it.)"""
         env = self.base_env()
         before = self._windows(program)
-        for place, what in ((FIRST_FILM, "the player window"),
-                            (LIVE_TV_LABEL, "the column window")):
-            x, y = box[0] + place[0], box[1] + place[1]
+
+        def click(x, y):
             subprocess.run(["xdotool", "mousemove", str(x), str(y)], env=env, timeout=10,
                            check=False)
             time.sleep(0.2)
             subprocess.run(["xdotool", "click", "1"], env=env, timeout=10, check=False)
-            before += 1
-            wait_until(lambda: self._alive(program, what) or self._windows(program) >= before,
-                       self.args.timeout, 0.1, what)
+
+        click(box[0] + APP_CENTRE_LABEL[0], box[1] + APP_CENTRE_LABEL[1])
+        wait_until(lambda: self._alive(program, "the column window")
+                   or self._windows(program) >= before + 1,
+                   self.args.timeout, 0.1, "the column window")
+        button = (box[0] + CASCADE + FIRST_APP_OPEN_BUTTON[0],
+                  box[1] + CASCADE + TITLE_BAR_HEIGHT + FIRST_APP_OPEN_BUTTON[1])
+        wait_until(lambda: self._alive(program, "the application page")
+                   or max(abs(a - b) for a, b in zip(
+                       self.screen.grab(button + (button[0] + 1, button[1] + 1)).getpixel((0, 0)),
+                       APP_BUTTON_GREEN)) < 60,
+                   self.args.timeout, 0.2, "the application centre's open button")
+        click(*button)
+        wait_until(lambda: self._alive(program, "the application window")
+                   or self._windows(program) >= before + 2,
+                   self.args.timeout, 0.1, "the application window")
 
     def _main_window(self, program):
         """(x, y, w, h) of the largest visible window of the program."""
@@ -885,6 +911,14 @@ def request_span(bench, delay_ms, runs):
     return median(spans), median(server_times), median(loading), median(sites), len(fetched)
 
 
+def document_complete(log_path):
+    """The monotonic seconds the bare view printed when its page had loaded
+    completely, or None."""
+    with open(log_path, "rb") as log:
+        found = re.search(rb"^document complete ([0-9.]+)$", log.read(), re.MULTILINE)
+    return float(found.group(1)) if found else None
+
+
 def summary(results, subjects, span):
     """The side-by-side table of the program, the bare view and Chromium."""
     columns = [label for label, _, _ in subjects]
@@ -894,6 +928,7 @@ def summary(results, subjects, span):
         ("first paint (s)", "window", "{:.2f}"),
         ("loading page (s)", "loading", "{:.2f}"),
         ("site visible (s)", "site", "{:.2f}"),
+        ("page loaded completely (s)", "complete", "{:.2f}"),
         ("white frames (count)", "white_frames", "{:.0f}"),
         ("white frames (s)", "white", "{:.2f}"),
         ("RSS, tree (MiB)", "rss", "{:.0f}"),
@@ -928,6 +963,11 @@ def summary(results, subjects, span):
     if reference:
         checks.append(("site visible <= 1.1x bare view",
                        med[program]("site") <= 1.1 * med[reference]("site")))
+        complete = med[reference]("complete")
+        if complete == complete:
+            lines.append(f"the program shows the site {med[program]('site') / complete:.2f}x "
+                         f"the time the bare view's page takes to load completely "
+                         f"({complete:.2f} s), the moment the loading page gives way")
         checks.append(("RSS <= 1.15x bare view", med[program]("rss") <= 1.15 * med[reference]("rss")))
     idle = med[program]("idle_cpu")
     if idle == idle:
@@ -962,8 +1002,8 @@ def main():
                         help="runs of the program against the delaying server (3; 0 leaves "
                              "them out)")
     parser.add_argument("--no-three-windows", action="store_true",
-                        help="leave out the memory sample with the player and a column window "
-                             "open")
+                        help="leave out the memory sample with a column and an application "
+                             "window open")
     parser.add_argument("--no-bare", action="store_true", help="leave out the bare view")
     parser.add_argument("--no-chromium", action="store_true", help="leave out Chromium --app")
     parser.add_argument("--flags", action="append", default=[],
