@@ -507,16 +507,12 @@ LOADING_HTML = """<!DOCTYPE html>
     border: 4px solid rgba(236, 236, 236, 0.12);
     border-top-color: #91bb00;
     border-right-color: #91bb00;
-    animation: spin 0.9s linear infinite;
     box-shadow: 0 0 24px rgba(145, 187, 0, 0.18);
   }
   .text { font-size: 15px; letter-spacing: 2px; }
-  .dots span { animation: blink 1.2s infinite; opacity: 0.2; }
-  .dots span:nth-child(2) { animation-delay: 0.2s; }
-  .dots span:nth-child(3) { animation-delay: 0.4s; }
+  .dots span { opacity: 0.2; }
+  .dots span.lit { opacity: 1; }
   .hint { margin-top: 10px; font-size: 12px; color: #7d8690; }
-  @keyframes spin { to { transform: rotate(360deg); } }
-  @keyframes blink { 50% { opacity: 1; } }
 </style>
 </head>
 <body>
@@ -525,6 +521,30 @@ LOADING_HTML = """<!DOCTYPE html>
   <div class="text">正在加载<span class="dots"><span>.</span><span>.</span><span>.</span></span></div>
   <div class="hint">精彩内容马上呈现</div>
 </div>
+<script>
+// The page stands still for the first second: most starts are over by then,
+// and every frame of an animation repaints the whole window, which under a
+// software renderer takes the time the start-up needs. After that the
+// spinner turns in twelve steps a second, which reads as motion at a tenth
+// of the cost of a smooth animation.
+(function () {
+  var spinner = document.querySelector(".spinner");
+  var dots = document.querySelectorAll(".dots span");
+  var step = 0;
+  setTimeout(function () {
+    setInterval(function () {
+      step += 1;
+      spinner.style.transform = "rotate(" + (step % 12) * 30 + "deg)";
+      if (step % 4 === 0) {
+        var lit = (step / 4) % (dots.length + 1);
+        for (var i = 0; i < dots.length; ++i) {
+          dots[i].className = i < lit ? "lit" : "";
+        }
+      }
+    }, 1000 / 12);
+  }, 1000);
+})();
+</script>
 </body>
 </html>
 """
