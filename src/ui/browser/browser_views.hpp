@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "core/text.hpp"
 #include "ui/model/geometry.hpp"
 
@@ -12,6 +14,9 @@ class Window;
 }  // namespace ui
 
 // Helpers shared by the player, column and application windows.
+
+// The empty page a browser is sent to when it is to show nothing.
+inline constexpr std::string_view kBlankPage = "about:blank";
 
 // Places `shown` 30 pixels right of and below `opener`'s top-left corner:
 // top first, then left.

@@ -58,7 +58,7 @@ void navigate(App& app, ui::Window& window, Column column, const std::optional<T
             browser.navigate(app.content().pageAddress(pages::kTvPage));
             break;
         case Column::AppCentre:
-            browser.navigate("about:blank");
+            browser.navigate(Text(kBlankPage));
             window.control(column::kAppBrowser)
                 .navigate(app.content().pageAddress(pages::kAppPage));
             break;

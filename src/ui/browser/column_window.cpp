@@ -54,9 +54,20 @@ void create(App& app, ui::Window& window) {
     evaluateTextAd(app, kTextAd);
 }
 
+// The application centre page has completed and is on show.
+bool showsAppBrowser(ui::Window& window) {
+    return window.control(names::kAppBrowser).visible() &&
+           !window.control(names::kLoadingView).visible();
+}
+
 // Whichever browser completed a page last is shown, at the normal size
-// even while the window is maximized.
+// even while the window is maximized. The blank page that clears the column
+// browser for the application centre usually completes first; when it
+// completes after the application centre's page, it leaves that page on show.
 void showColumnBrowser(ui::Window& window) {
+    if (window.control(names::kColumnBrowser).address() == kBlankPage && showsAppBrowser(window)) {
+        return;
+    }
     window.control(names::kLoadingView).hide();
     ui::Control& browser = window.control(names::kColumnBrowser);
     fillContentArea(browser);

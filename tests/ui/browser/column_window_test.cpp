@@ -52,6 +52,22 @@ TEST_F(ColumnWindowTest, ApplicationCentreAfterTheBlankPageThenLiveTv) {
     EXPECT_FALSE(appBrowser().visible());
 }
 
+// The two pages load side by side; the blank one may complete last.
+TEST_F(ColumnWindowTest, ApplicationCentreStaysWhenTheBlankPageCompletesAfterIt) {
+    clickColumn(main_names::kColumn3Label);
+    complete(column_names::kAppBrowser);
+    complete(column_names::kColumnBrowser);  // about:blank
+    EXPECT_TRUE(appBrowser().visible());
+    EXPECT_EQ(appBrowser().geometry(), kContent);
+    EXPECT_FALSE(columnBrowser().visible());
+    EXPECT_FALSE(loadingView().visible());
+
+    clickColumn(main_names::kColumn2Label);
+    complete(column_names::kColumnBrowser);  // live TV
+    EXPECT_TRUE(columnBrowser().visible());
+    EXPECT_FALSE(appBrowser().visible());
+}
+
 TEST_F(ColumnWindowTest, APageCompletingWhileMaximizedReturnsToTheNormalSize) {
     clickColumn(main_names::kColumn2Label);
     h.click(column_names::kWindow, column_names::kMaximizeButton);
