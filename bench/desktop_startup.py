@@ -670,6 +670,8 @@ class Bench:
                 except BenchError as error:
                     print(f"note: no three-window sample: {error}", file=sys.stderr)
                     three_windows = False
+                    if shots_prefix:
+                        self.screen.save(shots_prefix + "-three-windows-failed.png")
             if three_windows:
                 settle_until = time.monotonic() + max(
                     self.args.settle if settle is None else settle, 5.0)
@@ -678,6 +680,8 @@ class Bench:
                     time.sleep(0.1)
                 pss, rss, count, _ = tree_memory(program.pid)
                 result.update(pss3=pss, rss3=rss, processes3=count)
+                if shots_prefix:
+                    self.screen.save(shots_prefix + "-three-windows.png")
         finally:
             result["leftover"] = end_program(program)
             shutil.rmtree(rundir, ignore_errors=True)
