@@ -1,10 +1,8 @@
 """Desktop tests of the settings and About dialogs: the real program under
 Xvfb against the demo content server (see desktop_test.py for the usage)."""
 
-import argparse
 import os
 import shutil
-import sys
 import time
 import unittest
 
@@ -187,15 +185,6 @@ def ink_extent(pixels):
     return rightmost - DIALOG_LEFT
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program-dir", required=True)
-    parser.add_argument("--server", required=True)
-    parser.add_argument("--site", required=True)
-    parser.add_argument("--artifacts", required=True)
-    desktop_test.PATHS, rest = parser.parse_known_args()
-    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
-
-
 if __name__ == "__main__":
-    main()
+    # The shared driver reads the paths and runs this module's tests.
+    desktop_test.main()

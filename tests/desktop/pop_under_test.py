@@ -6,7 +6,6 @@ this test takes a bit over a minute; the site's period page only shortens
 the later openings.
 """
 
-import argparse
 import os
 import shutil
 import sys
@@ -99,15 +98,6 @@ class PopUnderTest(unittest.TestCase):
             self.assert_mapped_once_at(desktop, under, (MAIN_LEFT, MAIN_TOP), "the pop-under")
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program-dir", required=True)
-    parser.add_argument("--server", required=True)
-    parser.add_argument("--site", required=True)
-    parser.add_argument("--artifacts", required=True)
-    desktop_test.PATHS, rest = parser.parse_known_args()
-    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
-
-
 if __name__ == "__main__":
-    main()
+    # The shared driver reads the paths and runs this module's tests.
+    desktop_test.main()
