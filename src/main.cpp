@@ -19,6 +19,8 @@
 #include "platform/linux/linux_platform.hpp"
 #include "platform/linux/successor_process.hpp"
 #include "platform/linux/system_log.hpp"
+#include "platform/linux/termination_signals.hpp"
+#include "platform/qt/descriptor_watch.hpp"
 #include "platform/qt/display_platform.hpp"
 #include "platform/qt/log_output.hpp"
 #include "platform/qt/qt_backend.hpp"
@@ -71,13 +73,14 @@ int main(int argc, char** argv) {
     const std::string serverCipher = line.contentServer.empty()
                                          ? std::string(quillo::serverAddressCipher())
                                          : quillo::encipherText(line.contentServer);
-    // Requests run off the user-interface thread through the backend.
-    quillo::ContentClient content{serverCipher, {}, &backend};
+    quillo::ui::WindowModel windows(backend, quillo::ui::findWindowDefinition);
+    backend.attach(windows);
+    // Requests run off the user-interface thread through the model's request
+    // path and the backend's wait.
+    quillo::ContentClient content{serverCipher, {}, &windows};
     content.setLogSink(log);
     log(quillo::LogLevel::Info, "quillo.content", "content server " + content.baseAddress());
 
-    quillo::ui::WindowModel windows(backend, quillo::ui::findWindowDefinition);
-    backend.attach(windows);
     quillo::App app(config, content, platform, windows);
     app.bindBehaviours();
 
@@ -85,13 +88,14 @@ int main(int argc, char** argv) {
     // one, which comes back as from a click on its tray icon, and ends.
     quillo::qt::SingleInstance instance(
         quillo::linux_platform::instanceSocketPath(config.path()).string());
+    // The hand-over is never held behind a request: it takes effect at once.
     const bool handedOver = instance.handOverOrListen([&windows, &backend] {
         if (windows.find(quillo::ui::kMainWindow) == nullptr) {
             return;
         }
         quillo::ui::EventArgs click;
         click.code = 1;
-        windows.raise(quillo::ui::kMainWindow, "", quillo::ui::EventKind::TrayAction, click);
+        windows.raiseAtOnce(quillo::ui::kMainWindow, "", quillo::ui::EventKind::TrayAction, click);
         if (const quillo::ui::Window* main = windows.find(quillo::ui::kMainWindow)) {
             backend.bringToFront(*main);
         }
@@ -100,6 +104,19 @@ int main(int argc, char** argv) {
         log(quillo::LogLevel::Info, "quillo.app", "handed over to the running program");
         return 0;
     }
+    // SIGTERM and SIGINT end the program as Quit does, at once and without
+    // the exit pop-up or any request: every window closes, the tray icon
+    // goes, and leaving main() releases the screen-saver inhibition and the
+    // single-instance socket.
+    quillo::linux_platform::TerminationSignals signals;
+    const quillo::qt::DescriptorWatch ending(signals.descriptor(), [&signals, &windows, &log] {
+        if (!signals.drain()) {
+            return;
+        }
+        log(quillo::LogLevel::Info, "quillo.app", "asked to end: closing every window");
+        windows.actAtOnce(quillo::ui::kMainWindow,
+                          [&windows] { windows.destroy(quillo::ui::kMainWindow); });
+    });
     app.start();
     return backend.run();
 }

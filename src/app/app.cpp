@@ -20,8 +20,9 @@ void App::start() {
     if (windows_.find(ui::kMainWindow) == nullptr) {
         return;
     }
+    // As handlers of the main window: they may make requests.
     for (const std::function<void()>& step : startSteps_) {
-        step();
+        windows_.run(ui::kMainWindow, step);
     }
 }
 

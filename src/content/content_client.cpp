@@ -2,7 +2,7 @@
 
 #include <curl/curl.h>
 
-#include <mutex>
+#include <atomic>
 #include <optional>
 #include <string>
 #include <utility>
@@ -45,19 +45,36 @@ using CurlHandle = std::unique_ptr<CURL, CurlEasyCleanup>;
 
 }  // namespace
 
-struct ContentClient::Impl {
-    explicit Impl(ContentClientLimits limits) : limits(limits) {}
+// One HTTP handle and what one request on it produced. A request's worker
+// owns its transfer for as long as it runs, so a request whose caller gave up
+// waiting (see BlockingCallRunner) ends on its own, aborted at the next
+// progress report, and never touches the client again.
+struct Transfer {
+    explicit Transfer(const ContentClientLimits& limits) : limits(limits) {
+        if (curlLibraryReady()) {
+            handle.reset(curl_easy_init());
+        }
+        if (handle) {
+            configure();
+        }
+    }
 
     // Called by libcurl with each piece of the body. Returning less than it
     // was given aborts the transfer, which is how the size cap ends it.
     static std::size_t onBody(char* data, std::size_t size, std::size_t count, void* self) {
-        auto& impl = *static_cast<Impl*>(self);
+        auto& transfer = *static_cast<Transfer*>(self);
         const std::size_t length = size * count;
-        if (impl.body.size() + length > impl.limits.maxBodyBytes) {
+        if (transfer.body.size() + length > transfer.limits.maxBodyBytes) {
             return 0;
         }
-        impl.body.append(data, length);
+        transfer.body.append(data, length);
         return length;
+    }
+
+    // Called by libcurl while the transfer runs (at least about once a
+    // second, also while nothing arrives); non-zero aborts it.
+    static int onProgress(void* self, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+        return static_cast<Transfer*>(self)->abandoned.load() ? 1 : 0;
     }
 
     void configure() {
@@ -78,35 +95,51 @@ struct ContentClient::Impl {
         // write callback enforces the cap for bodies of unannounced length.
         curl_easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE,
                          static_cast<curl_off_t>(limits.maxBodyBytes));
-        curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &Impl::onBody);
+        curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &Transfer::onBody);
         curl_easy_setopt(h, CURLOPT_WRITEDATA, this);
+        curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &Transfer::onProgress);
+        curl_easy_setopt(h, CURLOPT_XFERINFODATA, this);
+        curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
     }
 
     enum class Outcome { Answered, Failed, TimedOut };
 
-    // One transfer; may run on any thread, one at a time.
-    Outcome perform(const Text& address) {
-        const std::lock_guard lock(transfer);
+    // One transfer of `address`; runs on any thread, one at a time.
+    void perform() {
         body.clear();
         failure = "no HTTP client";
+        outcome = Outcome::Failed;
         if (!handle) {
-            return Outcome::Failed;
+            return;
         }
         CURL* h = handle.get();
         curl_easy_setopt(h, CURLOPT_URL, address.c_str());
         const CURLcode code = curl_easy_perform(h);
         if (code != CURLE_OK) {
             failure = curl_easy_strerror(code);
-            return code == CURLE_OPERATION_TIMEDOUT ? Outcome::TimedOut : Outcome::Failed;
+            outcome = code == CURLE_OPERATION_TIMEDOUT ? Outcome::TimedOut : Outcome::Failed;
+            return;
         }
         long status = 0;
         if (curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status) != CURLE_OK || status < 200 ||
             status > 299) {
             failure = "HTTP status " + std::to_string(status);
-            return Outcome::Failed;
+            return;
         }
-        return Outcome::Answered;
+        outcome = Outcome::Answered;
     }
+
+    ContentClientLimits limits;
+    CurlHandle handle;
+    Text address;
+    std::string body;
+    std::string failure;  // why the transfer failed
+    Outcome outcome = Outcome::Failed;
+    std::atomic<bool> abandoned{false};
+};
+
+struct ContentClient::Impl {
+    explicit Impl(ContentClientLimits limits) : limits(limits) {}
 
     bool failingFast() const {
         return failFastUntil && std::chrono::steady_clock::now() < *failFastUntil;
@@ -118,12 +151,19 @@ struct ContentClient::Impl {
         }
     }
 
+    // The kept-alive transfer, or a new one when the last request was given
+    // up and its worker still has it.
+    std::shared_ptr<Transfer> takeTransfer() {
+        std::shared_ptr<Transfer> transfer = std::move(idle);
+        if (!transfer) {
+            transfer = std::make_shared<Transfer>(limits);
+        }
+        return transfer;
+    }
+
     ContentClientLimits limits;
     LogSink log;
-    CurlHandle handle;
-    std::mutex transfer;
-    std::string body;
-    std::string failure;  // why the last transfer failed
+    std::shared_ptr<Transfer> idle;
     std::optional<std::chrono::steady_clock::time_point> failFastUntil;
 };
 
@@ -132,12 +172,7 @@ ContentClient::ContentClient(std::string baseAddressCipher, ContentClientLimits 
     : baseAddressCipher_(std::move(baseAddressCipher)),
       runner_(runner != nullptr ? *runner : inlineRunner_),
       impl_(std::make_unique<Impl>(limits)) {
-    if (curlLibraryReady()) {
-        impl_->handle.reset(curl_easy_init());
-    }
-    if (impl_->handle) {
-        impl_->configure();
-    }
+    impl_->idle = std::make_shared<Transfer>(limits);
 }
 
 ContentClient::~ContentClient() = default;
@@ -166,20 +201,40 @@ Text ContentClient::fetchPage(std::string_view path) {
         impl_->report(address, "not asked: the server let a request time out a moment ago");
         return {};
     }
-    Impl::Outcome outcome = Impl::Outcome::Failed;
-    runner_.runBlocking([this, &address, &outcome] { outcome = impl_->perform(address); });
-    switch (outcome) {
-        case Impl::Outcome::Answered:
+    // Whether a request may start now is the runner's to check (the window
+    // model's request path allows one at a time). A request that starts while
+    // an abandoned one still has the kept-alive handle gets a handle of its own.
+    std::shared_ptr<Transfer> transfer = impl_->takeTransfer();
+    transfer->address = address;
+    // However the wait ends without the answer (false, or an exception of
+    // the runner's), the worker keeps the transfer and aborts it.
+    struct InFlight {
+        Transfer& transfer;
+        bool ended = false;
+        ~InFlight() {
+            if (!ended) {
+                transfer.abandoned = true;
+            }
+        }
+    } inFlight{*transfer};
+    inFlight.ended = runner_.runBlocking([transfer] { transfer->perform(); });
+    if (!inFlight.ended) {
+        impl_->report(address, "given up waiting");
+        return {};
+    }
+    impl_->idle = transfer;
+    switch (transfer->outcome) {
+        case Transfer::Outcome::Answered:
             impl_->failFastUntil.reset();
-            return textFromBytes(impl_->body);
-        case Impl::Outcome::TimedOut:
+            return textFromBytes(transfer->body);
+        case Transfer::Outcome::TimedOut:
             impl_->failFastUntil = std::chrono::steady_clock::now() + impl_->limits.failFastPeriod;
             break;
-        case Impl::Outcome::Failed:
+        case Transfer::Outcome::Failed:
             break;
     }
     // Reported here, on the caller's thread, not on the transfer's.
-    impl_->report(address, impl_->failure);
+    impl_->report(address, transfer->failure);
     return {};
 }
 

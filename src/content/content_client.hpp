@@ -27,7 +27,11 @@ struct ContentClientLimits {
 // the client, so consecutive requests reuse a kept-alive connection. Each
 // request runs through the BlockingCallRunner it was given: the caller waits
 // for it, but the runner may keep the caller's event loop going meanwhile.
-// One request at a time.
+// One request at a time, which the runner enforces (the window model's
+// request path ends the program on a request inside another). Each request
+// has its own transfer state, so nothing of one request reaches another. A
+// request whose wait the runner gives up is aborted and answers nothing: the
+// empty text, or the runner's exception passes through.
 //
 // The base address is held only enciphered and deciphered anew for every
 // address formed; nothing is cached or retried.

@@ -12,14 +12,20 @@ class BlockingCallRunner {
 public:
     virtual ~BlockingCallRunner() = default;
 
-    // Runs `work` to its end and returns after it.
-    virtual void runBlocking(const std::function<void()>& work) = 0;
+    // Runs `work` and returns once it has ended: true. An implementation may
+    // also give up waiting before (the caller no longer wants the result):
+    // false, or an exception of its own; the work may then still be running
+    // on another thread, so it must own everything it touches.
+    virtual bool runBlocking(std::function<void()> work) = 0;
 };
 
 // Runs the work on the calling thread.
 class InlineCallRunner final : public BlockingCallRunner {
 public:
-    void runBlocking(const std::function<void()>& work) override { work(); }
+    bool runBlocking(std::function<void()> work) override {
+        work();
+        return true;
+    }
 };
 
 }  // namespace quillo

@@ -305,10 +305,11 @@ TEST_F(ContentClientTest, OnlyATimeOutMakesTheNextRequestsFailFast) {
 // Runs each request on a thread of its own, as a user-interface backend does.
 class WorkerThreadRunner final : public BlockingCallRunner {
 public:
-    void runBlocking(const std::function<void()>& work) override {
+    bool runBlocking(std::function<void()> work) override {
         std::thread worker(work);
         worker.join();
         ++calls;
+        return true;
     }
     int calls = 0;
 };
@@ -322,6 +323,44 @@ TEST_F(ContentClientTest, RequestsRunThroughTheRunnerAndKeepTheirConnection) {
     }
     EXPECT_EQ(runner.calls, 3);
     EXPECT_EQ(server.connectionsAccepted(), 1);
+}
+
+// Gives up waiting for the first request at once, as the window model does
+// when the window that asked has closed; the work goes on on its thread.
+class GivingUpRunner final : public BlockingCallRunner {
+public:
+    ~GivingUpRunner() override {
+        for (std::thread& worker : workers) {
+            worker.join();
+        }
+    }
+    bool runBlocking(std::function<void()> work) override {
+        if (!givenUp) {
+            givenUp = true;
+            workers.emplace_back(std::move(work));
+            return false;
+        }
+        work();
+        return true;
+    }
+    bool givenUp = false;
+    std::vector<std::thread> workers;
+};
+
+TEST_F(ContentClientTest, AnAbandonedRequestIsAbortedAndLeavesTheNextOneItsOwnAnswer) {
+    using namespace std::chrono_literals;
+    server.setPage("slow.html", PageReply{.body = "slow body", .delay = 20s});
+    server.setPage("fast.html", "fast body");
+    const auto start = std::chrono::steady_clock::now();
+    {
+        GivingUpRunner runner;
+        ContentClient client(server.cipherForBase(), {.requestTimeout = 40s}, &runner);
+        EXPECT_EQ(client.fetchPage("slow.html"), "");
+        EXPECT_EQ(client.fetchPage("fast.html"), "fast body");
+        EXPECT_EQ(client.fetchPage("fast.html"), "fast body");
+    }  // joins the abandoned worker
+    // Aborted at a progress report, long before the slow page's answer.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 20s / 2);
 }
 
 TEST_F(ContentClientTest, UnknownPageGivesEmptyText) {

@@ -460,3 +460,80 @@ class SilentServer:
         for connection in self.connections:
             connection.close()
         return False
+
+
+class StallingServer:
+    """A content server on a free port of 127.0.0.1 that serves the files of
+    a site directory as they are (one request per connection) but never
+    answers the paths in `stalled`: it takes those requests and holds them
+    open, unanswered. It notes when the first stalled request came."""
+
+    def __init__(self, site, stalled):
+        self.site = site
+        self.stalled = set(stalled)
+        self.listener = None
+        self.held = []
+        self.first_stall_at = None
+        self.address = None
+
+    def __enter__(self):
+        self.listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        self.listener.bind(("127.0.0.1", 0))
+        self.listener.listen(16)
+        self.listener.settimeout(0.2)
+        self.stopping = threading.Event()
+        self.address = f"http://127.0.0.1:{self.listener.getsockname()[1]}/"
+        threading.Thread(target=self._accept, daemon=True).start()
+        return self
+
+    def _accept(self):
+        while not self.stopping.is_set():
+            try:
+                connection, _ = self.listener.accept()
+            except socket.timeout:
+                continue
+            except OSError:
+                return
+            threading.Thread(target=self._serve, args=(connection,), daemon=True).start()
+
+    def _serve(self, connection):
+        try:
+            request = b""
+            while b"\r\n\r\n" not in request:
+                piece = connection.recv(4096)
+                if not piece:
+                    connection.close()
+                    return
+                request += piece
+            path = request.split(b" ")[1].decode("latin-1").split("?")[0]
+        except (OSError, IndexError):
+            connection.close()
+            return
+        if path in self.stalled:
+            if self.first_stall_at is None:
+                self.first_stall_at = time.monotonic()
+            self.held.append(connection)
+            return
+        file = os.path.join(self.site, path.lstrip("/") or "index.html")
+        if os.path.isdir(file):
+            file = os.path.join(file, "index.html")
+        try:
+            with open(file, "rb") as f:
+                body = f.read()
+            head = b"HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n"
+        except OSError:
+            body = b""
+            head = b"HTTP/1.1 404 Not Found\r\n"
+        try:
+            connection.sendall(head + b"Content-Length: %d\r\nConnection: close\r\n\r\n"
+                               % len(body) + body)
+        except OSError:
+            pass
+        connection.close()
+
+    def __exit__(self, *exc):
+        self.stopping.set()
+        self.listener.close()
+        for connection in self.held:
+            connection.close()
+        return False

@@ -11,6 +11,7 @@ logs in the artifacts directory.
 
 import argparse
 import os
+import signal
 import subprocess
 import sys
 import time
@@ -18,7 +19,7 @@ import unittest
 import urllib.request
 
 from desktop_driver import (SCREEN_HEIGHT, SCREEN_WIDTH, DesktopSession, SilentServer,
-                            colour_distance, wait_until)
+                            StallingServer, colour_distance, wait_until)
 
 PATHS = None
 
@@ -504,31 +505,39 @@ class DesktopTest(unittest.TestCase):
             self.assertEqual(desktop.config_value("Language"), "1")
             self.assertEqual(desktop.config_value("Tray"), "1")
 
-    def test_silent_server_costs_one_time_out_and_quit_ends_at_once(self):
+    def main_window_by_size(self, desktop):
+        for window in desktop.windows(""):
+            if desktop.geometry(window)[2:] == (MAIN_WIDTH, MAIN_HEIGHT):
+                return window
+        return None
+
+    def test_silent_server_costs_one_time_out_and_clicks_meanwhile_are_dropped(self):
         # The server takes the connection and never answers: the start-up
         # waits out one request time-out, the rest of its requests fail at
-        # once, and quitting asks nothing more of the server.
+        # once, and quitting asks nothing more of the server. A click made
+        # during the long wait is not acted on once it is over.
         with SilentServer() as server, self.session(config_with(Language="1")) as desktop:
             desktop.server_address = server.address
             desktop.start_program()
 
-            def main_window():
-                for window in desktop.windows(""):
-                    if desktop.geometry(window)[2:] == (MAIN_WIDTH, MAIN_HEIGHT):
-                        return window
-                return None
-
-            wait_until(main_window, 60, what="the main window")
+            window = wait_until(lambda: self.main_window_by_size(desktop), 60,
+                                what="the main window")
             self.assertIsNotNone(server.first_connection_at, "the program asked nothing")
-            # The window answers meanwhile; the click waits for the start-up.
             desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
-            desktop.window_named(OPTIONS_MENUS["1"], timeout=2 * REQUEST_TIME_OUT)
-            menu_after = time.monotonic() - server.first_connection_at
-            print(f"{self.id()}: start-up over, options menu shown {menu_after:.1f} s after "
-                  "the first request", file=sys.stderr)
+            # The start-up ends with the unreachable page, titled with the local name.
+            wait_until(lambda: desktop.title(window) == local_name("1"), 2 * REQUEST_TIME_OUT,
+                       what="the end of the start-up")
+            over_after = time.monotonic() - server.first_connection_at
+            print(f"{self.id()}: start-up over {over_after:.1f} s after the first request",
+                  file=sys.stderr)
             # One time-out and one second, with half a second for looking.
-            self.assertLess(menu_after, REQUEST_TIME_OUT + 1.5)
+            self.assertLess(over_after, REQUEST_TIME_OUT + 1.5)
+            time.sleep(1.5)
+            self.assertEqual(desktop.windows(OPTIONS_MENUS["1"]), [],
+                             "a click made during the wait was acted on after it")
 
+            desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
+            desktop.window_named(OPTIONS_MENUS["1"], timeout=10)
             desktop.keys("Up", "Return")
             chosen = time.monotonic()
             self.assertEqual(desktop.wait_program_end(REQUEST_TIME_OUT + 20), 0)
@@ -536,6 +545,48 @@ class DesktopTest(unittest.TestCase):
             print(f"{self.id()}: ended {ended_after:.1f} s after Quit", file=sys.stderr)
             # No second time-out: what is left is the engine's shutdown.
             self.assertLess(ended_after, 3.0)
+
+    def test_close_click_during_a_stalled_start_up_closes_at_once(self):
+        # The start-up switch page never comes; the close button (with Tray=2
+        # it quits) takes effect at once: the main window goes and the quit
+        # procedure runs, without waiting out the stalled request.
+        with StallingServer(PATHS.site, ["/ads/ksqd.html"]) as server, \
+                self.session(config_with(Language="1", Tray="2")) as desktop:
+            desktop.server_address = server.address
+            desktop.start_program()
+            window = wait_until(lambda: self.main_window_by_size(desktop), 60,
+                                what="the main window")
+            wait_until(lambda: server.first_stall_at is not None, 30,
+                       what="the start-up's first request")
+
+            desktop.click(MAIN_LEFT + CLOSE_BUTTON[0], MAIN_TOP + CLOSE_BUTTON[1])
+            clicked = time.monotonic()
+            wait_until(lambda: not desktop.program_running() or not desktop.is_visible(window),
+                       REQUEST_TIME_OUT, interval=0.1, what="the main window to close")
+            closed_after = time.monotonic() - clicked
+            print(f"{self.id()}: closed {closed_after:.1f} s after the click", file=sys.stderr)
+            self.assertLess(closed_after, REQUEST_TIME_OUT / 2)
+
+    def test_sigterm_ends_the_program_as_quit_does_without_the_exit_popup(self):
+        with self.session(config_with(Language="1", Tray="1")) as desktop:
+            self.start_main_window(desktop)
+            # The demo site switches the exit pop-up on: Quit from the menu
+            # would show it; the signal ends the program without it.
+            exit_popups = []
+
+            def ended():
+                exit_popups.extend(desktop.windows(EXIT_TITLE))
+                return not desktop.program_running()
+
+            desktop.program.send_signal(signal.SIGTERM)
+            wait_until(ended, 20, interval=0.1, what="the program to end")
+            self.assertEqual(desktop.program.returncode, 0, "killed by the signal")
+            self.assertEqual(exit_popups, [], "the exit pop-up showed")
+
+            # The single-instance socket went with it: a new start runs.
+            self.start_main_window(desktop)
+            desktop.program.send_signal(signal.SIGINT)
+            self.assertEqual(desktop.wait_program_end(20), 0)
 
     def test_unreachable_server_shows_local_page_whose_retry_reaches_the_site(self):
         with self.session(config_with(Language="1"), serve=False) as desktop:

@@ -23,13 +23,36 @@ struct AppHarness::Parts {
     HeadlessBackend backend{&journal};
     RecordingPlatform platform{directory.path(), &journal};
     ConfigStore config{directory.path()};
-    ContentClient content;
     ui::WindowModel windows{backend, ui::findWindowDefinition};
+    ContentClient content;
     App app{config, content, platform, windows};
 
-    explicit Parts(ContentClientLimits limits) : content(server.cipherForBase(), limits, &backend) {
+    struct PendingAction {
+        std::string path;
+        std::function<void()> action;
+    };
+    std::vector<PendingAction> pendingActions;
+
+    explicit Parts(ContentClientLimits limits) : content(server.cipherForBase(), limits, &windows) {
         backend.attach(windows);
+        backend.whileWaiting([this] { actWhilePending(); });
         app.bindBehaviours();
+    }
+
+    void actWhilePending() {
+        const std::vector<std::string> asked = server.requestedPaths();
+        if (asked.empty()) {
+            return;
+        }
+        auto due =
+            std::find_if(pendingActions.begin(), pendingActions.end(),
+                         [&asked](const PendingAction& p) { return p.path == asked.back(); });
+        if (due == pendingActions.end()) {
+            return;
+        }
+        const std::function<void()> action = std::move(due->action);
+        pendingActions.erase(due);
+        action();
     }
 };
 
@@ -148,6 +171,27 @@ void AppHarness::advance(int milliseconds) {
 
 void AppHarness::clockRunsDuringRequests() {
     parts_->backend.followClockDuringRequests(true);
+}
+
+void AppHarness::whileRequestPending(std::string_view path, std::function<void()> action) {
+    parts_->pendingActions.push_back({std::string(path), std::move(action)});
+}
+
+int AppHarness::abandonedWaits() const {
+    return parts_->backend.abandonedWaits();
+}
+
+void AppHarness::closeWindow(std::string_view window) {
+    const ui::Window* open = parts_->windows.find(window);
+    if (open != nullptr && !open->definition().closeControl.empty()) {
+        parts_->backend.click(window, open->definition().closeControl);
+    }
+}
+
+void AppHarness::handOver() {
+    ui::EventArgs click;
+    click.code = 1;
+    parts_->windows.raiseAtOnce(ui::kMainWindow, "", ui::EventKind::TrayAction, click);
 }
 
 std::optional<AppHarness::PoppedMenu> AppHarness::lastMenu() const {

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -82,6 +83,16 @@ public:
     // From now on the virtual clock also runs, in real time, while a request
     // waits for the server.
     void clockRunsDuringRequests();
+    // Runs `action` once, while the next request for `path` is pending: the
+    // server has had it, its answer has not reached the handler yet. What
+    // the action raises meets the program as input in a real wait would.
+    void whileRequestPending(std::string_view path, std::function<void()> action);
+    // How many waits were abandoned (their window closed, the program ended).
+    int abandonedWaits() const;
+    // The window manager's close (Alt+F4): a click on the window's close control.
+    void closeWindow(std::string_view window);
+    // A second start of the program hands over to this one.
+    void handOver();
 
     // Menus: the last one popped (empty when none), and choosing in it by
     // its UTF-8 caption.

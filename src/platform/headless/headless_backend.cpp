@@ -145,13 +145,32 @@ void HeadlessBackend::quit() {
     journal_->add("quit");
 }
 
-void HeadlessBackend::runBlocking(const std::function<void()>& work) {
+bool HeadlessBackend::wait(std::function<void()> work) {
+    bool abandoned = false;
+    bool* outer = std::exchange(waitAbandoned_, &abandoned);
     const auto start = std::chrono::steady_clock::now();
     work();
     if (clockFollowsRequests_) {
         const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now() - start);
         advance(took.count());
+    }
+    if (whileWaiting_) {
+        // A copy: the action may set another one.
+        const std::function<void()> action = whileWaiting_;
+        action();
+    }
+    waitAbandoned_ = outer;
+    if (abandoned) {
+        ++abandonedWaits_;
+        journal_->add("wait abandoned");
+    }
+    return !abandoned;
+}
+
+void HeadlessBackend::abandonWait() {
+    if (waitAbandoned_ != nullptr) {
+        *waitAbandoned_ = true;
     }
 }
 
@@ -203,17 +222,23 @@ void HeadlessBackend::statusText(std::string_view window, std::string_view brows
     raise(window, browser, ui::EventKind::StatusTextChange, std::move(args));
 }
 
-bool HeadlessBackend::newWindow(std::string_view window, std::string_view browser, Text address) {
+bool HeadlessBackend::ask(std::string_view window, std::string_view browser, ui::EventKind event,
+                          Text address) {
     ui::EventArgs args;
     args.text = std::move(address);
-    return model().raise(window, browser, ui::EventKind::NewWindow2, args).cancel;
+    args.cancel = model().answer(window, browser, event, args);
+    const bool refused = args.cancel;
+    raise(window, browser, event, std::move(args));
+    return refused;
+}
+
+bool HeadlessBackend::newWindow(std::string_view window, std::string_view browser, Text address) {
+    return ask(window, browser, ui::EventKind::NewWindow2, std::move(address));
 }
 
 bool HeadlessBackend::beforeNavigate(std::string_view window, std::string_view browser,
                                      Text address) {
-    ui::EventArgs args;
-    args.text = std::move(address);
-    return model().raise(window, browser, ui::EventKind::BeforeNavigate2, args).cancel;
+    return ask(window, browser, ui::EventKind::BeforeNavigate2, std::move(address));
 }
 
 void HeadlessBackend::documentComplete(std::string_view window, std::string_view browser) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -10,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include "core/blocking_call.hpp"
 #include "core/text.hpp"
 #include "platform/headless/journal.hpp"
 #include "platform/headless/timer_schedule.hpp"
@@ -31,12 +31,15 @@ std::string_view commandName(ui::BrowserCommand command);
 // request also go to the journal (its own, or
 // one shared with a RecordingPlatform).
 //
-// As the content client's BlockingCallRunner it runs each request on the
-// calling thread. With followClockDuringRequests(true) the virtual clock then
-// moves on by the real time the request took, firing the ticks that fell due
-// meanwhile, as a real event loop keeps ticking while a request waits (the
-// model holds them until the running handler has returned).
-class HeadlessBackend final : public ui::Backend, public BlockingCallRunner {
+// Its wait() runs each request on the calling thread. With
+// followClockDuringRequests(true) the virtual clock then moves on by the real
+// time the request took, firing the ticks that fell due meanwhile, as a real
+// event loop keeps ticking while a request waits (the model holds them until
+// the running handler has returned). A test acts while a request is pending
+// through whileWaiting(): the action runs once the request has reached the
+// server, before its answer goes back to the handler, as input arriving in a
+// real wait would.
+class HeadlessBackend final : public ui::Backend {
 public:
     explicit HeadlessBackend(Journal* journal = nullptr);
     HeadlessBackend(const HeadlessBackend&) = delete;
@@ -61,12 +64,17 @@ public:
     ui::Point pointerPosition() override { return pointer_; }
     void quit() override;
 
-    // BlockingCallRunner
-    void runBlocking(const std::function<void()>& work) override;
-    void followClockDuringRequests(bool follow) { clockFollowsRequests_ = follow; }
-
     // Virtual clock, in milliseconds from the backend's construction.
-    std::int64_t now() const { return now_; }
+    std::int64_t now() override { return now_; }
+    bool wait(std::function<void()> work) override;
+    void abandonWait() override;
+    void followClockDuringRequests(bool follow) { clockFollowsRequests_ = follow; }
+    // Called in every wait, after the request and before its answer; may
+    // raise events (held, or taking effect at once). Null: nothing.
+    void whileWaiting(std::function<void()> action) { whileWaiting_ = std::move(action); }
+    // How many waits were abandoned.
+    int abandonedWaits() const { return abandonedWaits_; }
+
     // Moves the clock on, firing every tick that falls due on the way in time
     // order. A tick handler's changes to timers take effect at once.
     void advance(std::int64_t milliseconds);
@@ -80,11 +88,12 @@ public:
     void leftPress(std::string_view window, std::string_view control, ui::Point position = {});
     void rightPress(std::string_view window, std::string_view control, ui::Point position = {});
     void statusText(std::string_view window, std::string_view browser, Text text);
-    // The page asks for a new window on `address`; returns the cancel flag
-    // as the handler left it.
+    // The page asks for a new window on `address`; returns the answer the
+    // engine got (true: refused), then raises the event with it, as the real
+    // backend does once the engine's callback has returned.
     bool newWindow(std::string_view window, std::string_view browser, Text address = {});
     // The page is leaving for `address` (a link it follows); returns the
-    // cancel flag as the handler left it.
+    // answer (true: the page stays), then raises the event with it.
     bool beforeNavigate(std::string_view window, std::string_view browser, Text address);
     void documentComplete(std::string_view window, std::string_view browser);
     void trayAction(std::string_view window, int code);
@@ -165,6 +174,7 @@ public:
 
 private:
     ui::WindowModel& model();
+    bool ask(std::string_view window, std::string_view browser, ui::EventKind event, Text address);
     void raise(std::string_view window, std::string_view control, ui::EventKind event,
                ui::EventArgs args = {});
     void recordNavigation(const ui::Window& window, const ui::Control& control,
@@ -176,6 +186,9 @@ private:
     ui::WindowModel* model_ = nullptr;
     std::int64_t now_ = 0;
     bool clockFollowsRequests_ = false;
+    std::function<void()> whileWaiting_;
+    bool* waitAbandoned_ = nullptr;  // the innermost wait's flag while one runs
+    int abandonedWaits_ = 0;
     TimerSchedule timers_;
     ui::Point pointer_;
     std::map<std::string, ui::Size, std::less<>> clientSizes_;

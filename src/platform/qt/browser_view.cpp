@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHideEvent>
+#include <QMetaObject>
 #include <QOpenGLWidget>
 #include <QPalette>
 #include <QWebEngineFullScreenRequest>
@@ -38,10 +39,7 @@ BrowserView::BrowserView(QWebEngineProfile& profile, QWidget* parent, BrowserEve
       page_(new QuietPage(
           profile, this,
           [this](QuietPage& opener, const QUrl& address) { return openWindow(opener, address); },
-          [this](const QUrl& address) {
-              return events_.beforeNavigate &&
-                     events_.beforeNavigate(addressText(address.toString(QUrl::FullyEncoded)));
-          })),
+          [this](const QUrl& address) { return answerLeave(address); })),
       events_(std::move(events)) {
     declareTextureComposition(*this);
     page_->setBackgroundColor(palette().color(QPalette::Window));
@@ -49,14 +47,14 @@ BrowserView::BrowserView(QWebEngineProfile& profile, QWidget* parent, BrowserEve
     new FirstPaintCover(*this, *page_);  // owned by this view
     connect(page_, &QWebEnginePage::linkHovered, this, [this](const QString& address) {
         if (events_.statusTextChange) {
-            events_.statusTextChange(addressText(address));
+            later([this, text = addressText(address)] { events_.statusTextChange(text); });
         }
     });
     connect(page_, &QWebEnginePage::loadStarted, this, [this] { loaded_ = false; });
     connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) {
         loaded_ = true;
         if (events_.documentComplete) {
-            events_.documentComplete();
+            later([this] { events_.documentComplete(); });
         }
     });
     connect(
@@ -64,8 +62,9 @@ BrowserView::BrowserView(QWebEngineProfile& profile, QWidget* parent, BrowserEve
         [this](QWebEngineFullScreenRequest request) { onFullScreenRequested(std::move(request)); });
     if (events_.rightButtonDown) {
         setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(this, &QWidget::customContextMenuRequested, this,
-                [this](const QPoint& position) { events_.rightButtonDown(position); });
+        connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+            later([this, position] { events_.rightButtonDown(position); });
+        });
     } else {
         setContextMenuPolicy(Qt::NoContextMenu);
     }
@@ -125,14 +124,31 @@ void BrowserView::hideEvent(QHideEvent* event) {
     }
 }
 
+void BrowserView::later(std::function<void()> report) {
+    QMetaObject::invokeMethod(this, std::move(report), Qt::QueuedConnection);
+}
+
+// Inside the engine's new-window callback: the answer now, the event later.
 QWebEnginePage* BrowserView::openWindow(QuietPage& opener, const QUrl& address) {
-    const bool cancel = events_.newWindow
-                            ? events_.newWindow(addressText(address.toString(QUrl::FullyEncoded)))
-                            : false;
-    if (cancel) {
+    const Text text = addressText(address.toString(QUrl::FullyEncoded));
+    const bool refused = events_.answerNewWindow && events_.answerNewWindow(text);
+    if (events_.newWindow) {
+        later([this, text, refused] { events_.newWindow(text, refused); });
+    }
+    if (refused) {
         return nullptr;
     }
     return openPlainBrowserWindow(profile_, window(), opener.silent());
+}
+
+// Inside the engine's navigation decision: the answer now, the event later.
+bool BrowserView::answerLeave(const QUrl& address) {
+    const Text text = addressText(address.toString(QUrl::FullyEncoded));
+    const bool kept = events_.answerLeave && events_.answerLeave(text);
+    if (events_.leave) {
+        later([this, text, kept] { events_.leave(text, kept); });
+    }
+    return kept;
 }
 
 void BrowserView::onFullScreenRequested(QWebEngineFullScreenRequest request) {

@@ -16,15 +16,21 @@ namespace quillo::qt {
 
 class FullScreenWindow;
 
-// What a browser control reports. Unset callbacks are ignored.
+// What a browser control reports. Unset callbacks are ignored. The engine's
+// questions are answered at once, inside its callback, by the answer
+// callbacks, which decide without waiting on anything; every report, the
+// questions' included (with the answer given), comes later from the main
+// loop, never from inside the engine's callback.
 struct BrowserEvents {
     std::function<void(const Text& statusText)> statusTextChange;
-    // Gets the address the new window is asked to show; returns the
-    // handler's cancel flag.
-    std::function<bool(const Text& address)> newWindow;
+    // Gets the address the new window is asked to show; returns true to
+    // refuse the engine its own window.
+    std::function<bool(const Text& address)> answerNewWindow;
+    std::function<void(const Text& address, bool refused)> newWindow;
     // Gets the address the page is leaving for by itself (a link, a form,
     // a script); returns true to keep the page where it is.
-    std::function<bool(const Text& address)> beforeNavigate;
+    std::function<bool(const Text& address)> answerLeave;
+    std::function<void(const Text& address, bool kept)> leave;
     std::function<void()> documentComplete;
     std::function<void(QPoint position)> rightButtonDown;
 };
@@ -66,6 +72,10 @@ protected:
 
 private:
     QWebEnginePage* openWindow(QuietPage& opener, const QUrl& address);
+    bool answerLeave(const QUrl& address);
+    // Runs `report` from the main loop once the engine's callback has
+    // returned; dropped when this view is gone by then.
+    void later(std::function<void()> report);
     void onFullScreenRequested(QWebEngineFullScreenRequest request);
     void leaveFullScreen();
 

@@ -26,15 +26,27 @@ QWidget* createBrowser(const std::string& name, QWidget* parent, ControlEvents& 
         args.text = text;
         events.report(name, ui::EventKind::StatusTextChange, args);
     };
-    browser.newWindow = [&events, name](const Text& address) {
+    browser.answerNewWindow = [&events, name](const Text& address) {
         ui::EventArgs args;
         args.text = address;
-        return events.closed() || events.report(name, ui::EventKind::NewWindow2, args).cancel;
+        return events.closed() || events.answer(name, ui::EventKind::NewWindow2, args);
     };
-    browser.beforeNavigate = [&events, name](const Text& address) {
+    browser.newWindow = [&events, name](const Text& address, bool refused) {
         ui::EventArgs args;
         args.text = address;
-        return !events.closed() && events.report(name, ui::EventKind::BeforeNavigate2, args).cancel;
+        args.cancel = refused;
+        events.report(name, ui::EventKind::NewWindow2, args);
+    };
+    browser.answerLeave = [&events, name](const Text& address) {
+        ui::EventArgs args;
+        args.text = address;
+        return !events.closed() && events.answer(name, ui::EventKind::BeforeNavigate2, args);
+    };
+    browser.leave = [&events, name](const Text& address, bool kept) {
+        ui::EventArgs args;
+        args.text = address;
+        args.cancel = kept;
+        events.report(name, ui::EventKind::BeforeNavigate2, args);
     };
     browser.documentComplete = [&events, name] {
         events.report(name, ui::EventKind::DocumentComplete);

@@ -18,6 +18,10 @@ public:
     // An event of a control, as the model's raise() takes it.
     virtual ui::EventArgs report(const std::string& control, ui::EventKind event,
                                  ui::EventArgs args = {}) = 0;
+    // The answer to an engine question (NewWindow2, BeforeNavigate2), at
+    // once, as the model's answer() gives it.
+    virtual bool answer(const std::string& control, ui::EventKind event,
+                        const ui::EventArgs& args) = 0;
     // The user ticked or cleared a check box, before its Clicked event.
     virtual void userChecked(const std::string& control, bool checked) = 0;
     // True once the window has left the model: a page's request for a new

@@ -23,6 +23,15 @@
 #include "platform/qt/x11_backdrop.hpp"
 
 namespace quillo::qt {
+
+// One wait of a handler, shared by the waiting call and its worker; touched
+// on the user-interface thread only (the worker merely posts it back).
+struct WaitState {
+    QEventLoop* loop = nullptr;  // while the wait runs
+    bool arrived = false;
+    bool abandoned = false;
+};
+
 namespace {
 
 // Windows without a colour of their own stand dark behind their skin and
@@ -39,31 +48,31 @@ void useDefaultWindowColour(QWidget& view) {
 
 // The end of a blocking call, posted from its worker thread ahead of the
 // events already queued (the engine's and painting), so that the waiting
-// handler goes on with its next step as soon as the loop is free. Covers the
-// end arriving before the wait has begun.
-class WaitEnd final : public QObject {
+// handler goes on with its next step as soon as the loop is free.
+class WaitEndEvent final : public QEvent {
 public:
-    explicit WaitEnd(QEventLoop& loop) : loop_(loop) {}
-
-    // From the worker thread; Qt owns the posted event.
-    void post() {
-        QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::HighEventPriority);
-    }
-    bool arrived() const { return arrived_; }
-
-protected:
-    bool event(QEvent* event) override {
-        if (event->type() != QEvent::User) {
-            return QObject::event(event);
-        }
-        arrived_ = true;
-        loop_.quit();
-        return true;
-    }
+    static constexpr QEvent::Type kType = QEvent::User;
+    explicit WaitEndEvent(std::shared_ptr<WaitState> state)
+        : QEvent(kType), state_(std::move(state)) {}
+    WaitState& state() const { return *state_; }
 
 private:
-    QEventLoop& loop_;
-    bool arrived_ = false;
+    std::shared_ptr<WaitState> state_;
+};
+
+class WaitEnds final : public QObject {
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != WaitEndEvent::kType) {
+            return QObject::event(event);
+        }
+        WaitState& state = static_cast<WaitEndEvent*>(event)->state();
+        state.arrived = true;
+        if (state.loop != nullptr) {
+            state.loop->quit();
+        }
+        return true;
+    }
 };
 
 std::unique_ptr<QApplication> makeApplication(int& argc, char** argv) {
@@ -84,9 +93,17 @@ std::unique_ptr<QApplication> makeApplication(int& argc, char** argv) {
 QtBackend::QtBackend()
     : argv_{programName_.data(), nullptr},
       application_(makeApplication(argc_, argv_.data())),
-      profile_(makeSharedProfile()) {}
+      profile_(makeSharedProfile()),
+      waitEnds_(std::make_unique<WaitEnds>()) {
+    clock_.start();
+}
 
 QtBackend::~QtBackend() {
+    // Abandoned requests were aborted; their workers end within a moment.
+    for (std::thread& worker : abandonedWorkers_) {
+        worker.join();
+    }
+    waitEnds_.reset();
     retiring_.clear();
     views_.clear();
     deleteClosedViews();
@@ -270,20 +287,43 @@ void QtBackend::quit() {
     }
 }
 
-void QtBackend::runBlocking(const std::function<void()>& work) {
+std::int64_t QtBackend::now() {
+    return clock_.elapsed();
+}
+
+bool QtBackend::wait(std::function<void()> work) {
+    auto state = std::make_shared<WaitState>();
     QEventLoop waiting;
-    WaitEnd end(waiting);
+    state->loop = &waiting;
+    WaitState* outer = std::exchange(currentWait_, state.get());
     // The worker's last act is to post the end of the wait to this thread.
-    std::thread worker([&work, &end] {
+    std::thread worker([work = std::move(work), state, receiver = waitEnds_.get()] {
         work();
-        end.post();
+        QCoreApplication::postEvent(receiver, new WaitEndEvent(state), Qt::HighEventPriority);
     });
     // A window whose created event is waiting here shows meanwhile.
     presentPending();
-    if (!end.arrived()) {
+    if (!state->arrived && !state->abandoned) {
         waiting.exec();
     }
+    state->loop = nullptr;
+    currentWait_ = outer;
+    if (state->abandoned) {
+        abandonedWorkers_.push_back(std::move(worker));
+        return false;
+    }
     worker.join();
+    return true;
+}
+
+void QtBackend::abandonWait() {
+    if (currentWait_ == nullptr) {
+        return;
+    }
+    currentWait_->abandoned = true;
+    if (currentWait_->loop != nullptr) {
+        currentWait_->loop->quit();
+    }
 }
 
 void QtBackend::messageBox(const Text& text, const Text& title, MessageIcon icon) {

@@ -1,34 +1,40 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
-#include "core/blocking_call.hpp"
 #include "platform/display_services.hpp"
 #include "ui/model/backend.hpp"
 #include "ui/model/window_model.hpp"
 
 class QApplication;
 class QEventLoop;
+class QObject;
 class QWebEngineProfile;
 
 namespace quillo::qt {
 
 class WindowView;
+struct WaitState;
 
 // The real backend: Qt 6 Widgets windows with Qt WebEngine browser views.
 // Owns the QApplication, so construct it before anything else of the
 // program; then construct the WindowModel on it and attach() the model.
 // Everything runs on the thread that constructed it, except the blocking
-// calls it runs for the content client: each goes to a worker thread while
-// the calling handler waits in a nested event loop, so the browser engine
-// and painting go on (the model holds the windows' events meanwhile).
-class QtBackend final : public ui::Backend, public DisplayServices, public BlockingCallRunner {
+// calls it runs for the content client (wait()): each goes to a worker
+// thread while the calling handler waits in a nested event loop, so the
+// browser engine and painting go on (the model holds the windows' events
+// meanwhile). An abandoned wait returns at once; its worker ends on its own
+// and is joined when the backend goes.
+class QtBackend final : public ui::Backend, public DisplayServices {
 public:
     QtBackend();
     ~QtBackend() override;
@@ -64,8 +70,9 @@ public:
     // also when it was minimized (a later start of the program handing over).
     void bringToFront(const ui::Window& window);
 
-    // BlockingCallRunner
-    void runBlocking(const std::function<void()>& work) override;
+    std::int64_t now() override;
+    bool wait(std::function<void()> work) override;
+    void abandonWait() override;
 
     // DisplayServices
     void messageBox(const Text& text, const Text& title, MessageIcon icon) override;
@@ -95,6 +102,10 @@ private:
     const WindowView* mainView_ = nullptr;           // the first window: the main window
     QEventLoop* mainLoop_ = nullptr;                 // while run() runs it
     bool quitRequested_ = false;
+    QElapsedTimer clock_;
+    std::unique_ptr<QObject> waitEnds_;  // receives the ends of the waits
+    WaitState* currentWait_ = nullptr;   // the innermost wait while one runs
+    std::vector<std::thread> abandonedWorkers_;
 };
 
 }  // namespace quillo::qt

@@ -14,7 +14,8 @@ namespace quillo::qt {
 // the new window is asked to show. Pages the page itself leaves for (a link,
 // a form, a script) in its main frame go to the leave watcher, which may keep
 // the page where it is; the program's own loads, reloads, history steps and
-// redirects do not.
+// redirects do not. Both are called inside the engine's callback and must
+// answer at once, without waiting on anything.
 class QuietPage final : public QWebEnginePage {
 public:
     // Returns the page that shows the new window, or null to refuse it.

@@ -431,6 +431,11 @@ ui::EventArgs WindowView::report(const std::string& control, ui::EventKind event
     return model_.raise(name_, control, event, std::move(args));
 }
 
+bool WindowView::answer(const std::string& control, ui::EventKind event,
+                        const ui::EventArgs& args) {
+    return !closed_ && model_.answer(name_, control, event, args);
+}
+
 void WindowView::userChecked(const std::string& control, bool checked) {
     if (ui::Window* window = liveWindow()) {
         if (ui::Control* live = window->findControl(control)) {

@@ -71,6 +71,8 @@ private:
     // ControlEvents; control "" stands for the window.
     ui::EventArgs report(const std::string& control, ui::EventKind event,
                          ui::EventArgs args = {}) override;
+    bool answer(const std::string& control, ui::EventKind event,
+                const ui::EventArgs& args) override;
     void userChecked(const std::string& control, bool checked) override;
     bool closed() const override { return closed_; }
     ui::Window* liveWindow();

@@ -85,10 +85,10 @@ void showAppBrowser(ui::Window& window) {
 
 // The application window opens the application browser's last status text
 // (the requested address when there was none), 30 pixels beside this
-// window; the engine's own window is always cancelled. An application
+// window; the engine's own window is always refused. An application
 // window that is already open is moved back to its place and shows the new
 // address.
-void openAppWindow(App& app, ui::Window& column, ui::EventArgs& args) {
+void openAppWindow(App& app, ui::Window& column, const ui::EventArgs& args) {
     BrowserWindowsState& state = app.state().browserWindows;
     state.appRequestAddress = args.text;
     const bool wasOpen = app.windows().isOpen(ui::app_window::kWindow);
@@ -102,7 +102,6 @@ void openAppWindow(App& app, ui::Window& column, ui::EventArgs& args) {
         navigateIfBrowsable(browser, state.lastAppStatusText.empty() ? state.appRequestAddress
                                                                      : state.lastAppStatusText);
     }
-    args.cancel = true;
 }
 
 struct BrowserMenus {
@@ -164,6 +163,8 @@ void bindColumnWindow(App& app) {
     windows.bind(
         names::kWindow, names::kAppBrowser, ui::EventKind::StatusTextChange,
         [&app](ui::EventArgs& args) { app.state().browserWindows.lastAppStatusText = args.text; });
+    windows.bindAnswer(names::kWindow, names::kAppBrowser, ui::EventKind::NewWindow2,
+                       [](const ui::EventArgs&) { return true; });
     windows.bind(names::kWindow, names::kAppBrowser, ui::EventKind::NewWindow2,
                  [&app, column](ui::EventArgs& args) { openAppWindow(app, column(), args); });
     for (const BrowserMenus& menus : kMenus) {

@@ -12,10 +12,26 @@ namespace {
 
 namespace keys = open_state;
 
+bool isOpenState(const Text& value) {
+    return value == keys::kOpen || value == keys::kClosed;
+}
+
+// The engine's answer, from the two keys only: its own window is refused
+// when the player opener will act, that is when both keys hold "1" or "2".
+// Otherwise the engine opens the page in a window of its own.
+bool playerWillOpen(App& app) {
+    ConfigStore& config = app.config();
+    return isOpenState(config.readConfig(keys::kAppWindows)) &&
+           isOpenState(config.readConfig(keys::kPlayerOpen));
+}
+
 // Both keys are read first and every test uses those values. A key that
-// holds neither "1" nor "2" shows nothing and leaves the engine's own window
-// alone; a player window recorded as open is closed before that test.
-void openPlayer(App& app, ui::EventArgs& args) {
+// holds neither "1" nor "2" shows nothing (the engine's own window opened);
+// a player window recorded as open is closed before that test.
+void openPlayer(App& app, const ui::EventArgs& args) {
+    if (!args.cancel) {
+        return;
+    }
     ConfigStore& config = app.config();
     const Text columnOpen = config.readConfig(keys::kAppWindows);
     const Text playerOpen = config.readConfig(keys::kPlayerOpen);
@@ -32,7 +48,6 @@ void openPlayer(App& app, ui::EventArgs& args) {
     } else if (columnOpen != keys::kClosed) {
         return;
     }
-    args.cancel = true;
     // The player opens the last status text; the requested address stands
     // in when there was none (a window opened from script or a link
     // followed with the keyboard).
@@ -46,6 +61,9 @@ void openPlayer(App& app, ui::EventArgs& args) {
 }  // namespace
 
 void bindPlayerOpener(App& app) {
+    app.windows().bindAnswer(ui::main_window::kWindow, ui::main_window::kSiteBrowser,
+                             ui::EventKind::NewWindow2,
+                             [&app](const ui::EventArgs&) { return playerWillOpen(app); });
     app.windows().bind(ui::main_window::kWindow, ui::main_window::kSiteBrowser,
                        ui::EventKind::NewWindow2,
                        [&app](ui::EventArgs& args) { openPlayer(app, args); });

@@ -13,6 +13,14 @@ ControlDef imageButton(std::string_view name, Rect geometry, Cursor cursor) {
     return {.kind = ControlKind::ImageButton, .name = name, .geometry = geometry, .cursor = cursor};
 }
 
+// The buttons that close the dialog, or apply settings that may restart the
+// program, take effect at once, also while the dialog's set-up waits.
+ControlDef closingButton(std::string_view name, Rect geometry) {
+    ControlDef button = imageButton(name, geometry, Cursor::Hand);
+    button.atOnce = true;
+    return button;
+}
+
 }  // namespace
 
 std::vector<ControlDef> dialogControls(DialogTabCursors tabs,
@@ -27,9 +35,9 @@ std::vector<ControlDef> dialogControls(DialogTabCursors tabs,
         imageButton(options_dialog::kCloseButton, {520, 8, 26, 20}, Cursor::Hand),
         imageButton(options_dialog::kOptionsTab, {10, 36, 102, 36}, tabs.options),
         imageButton(options_dialog::kAboutTab, {10, 73, 102, 36}, tabs.about),
-        imageButton(options_dialog::kConfirmButton, {186, 300, 81, 27}, Cursor::Hand),
-        imageButton(options_dialog::kCancelButton, {291, 300, 81, 27}, Cursor::Hand),
-        imageButton(options_dialog::kApplyButton, {398, 300, 81, 27}, Cursor::Hand),
+        closingButton(options_dialog::kConfirmButton, {186, 300, 81, 27}),
+        closingButton(options_dialog::kCancelButton, {291, 300, 81, 27}),
+        closingButton(options_dialog::kApplyButton, {398, 300, 81, 27}),
     };
     controls.insert(controls.end(), page.begin(), page.end());
     return controls;

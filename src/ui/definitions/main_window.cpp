@@ -46,7 +46,7 @@ std::vector<MenuDef> mainMenus() {
                  {.caption = "升级程序", .action = act::kLaunchUpdater},
                  {.caption = "关于本程序", .action = act::kOpenAbout},
                  {.caption = "-"},
-                 {.caption = "退出", .icon = 1, .action = act::kQuit},
+                 {.caption = "退出", .icon = 1, .action = act::kQuit, .atOnce = true},
              }},
         {.name = names::kTraditionalOptionsMenu,
          .items =
@@ -58,7 +58,7 @@ std::vector<MenuDef> mainMenus() {
                  {.caption = "升級程序", .action = act::kLaunchUpdater},
                  {.caption = "關于本程序", .action = act::kOpenAbout},
                  {.caption = "-"},
-                 {.caption = "退出", .icon = 1, .action = act::kQuit},
+                 {.caption = "退出", .icon = 1, .action = act::kQuit, .atOnce = true},
              }},
         {.name = names::kEnglishOptionsMenu,
          .items =
@@ -70,7 +70,7 @@ std::vector<MenuDef> mainMenus() {
                  {.caption = "Upgrade program", .action = act::kLaunchUpdater},
                  {.caption = "About program", .action = act::kOpenAbout},
                  {.caption = "-"},
-                 {.caption = "Quit", .icon = 1, .action = act::kQuit},
+                 {.caption = "Quit", .icon = 1, .action = act::kQuit, .atOnce = true},
              }},
         // The main window's reload captions read "从新载入" / "從新載入".
         browserContextMenu(names::kSimplifiedBrowserMenu, {"返回", "前进", "从新载入", "停止"}),

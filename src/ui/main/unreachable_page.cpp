@@ -50,12 +50,16 @@ void showUnreachablePage(App& app) {
 }
 
 void bindUnreachablePage(App& app) {
+    // The retry link never leaves the page: refused at once, inside the
+    // engine's navigation decision; the start-up runs again from the main
+    // loop, as the event's handler.
+    app.windows().bindAnswer(names::kWindow, names::kLoadingBrowser, ui::EventKind::BeforeNavigate2,
+                             [](const ui::EventArgs& args) { return args.text == kRetryAddress; });
     app.windows().bind(names::kWindow, names::kLoadingBrowser, ui::EventKind::BeforeNavigate2,
                        [&app](ui::EventArgs& args) {
                            if (args.text != kRetryAddress) {
                                return;
                            }
-                           args.cancel = true;
                            StartupState& state = app.state().startup;
                            // Once per page shown: a click held while the start-up runs again
                            // finds the page gone (the page itself takes one click only).

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "core/text.hpp"
@@ -79,6 +81,20 @@ public:
 
     // The main window is gone: end the event loop.
     virtual void quit() = 0;
+
+    // The model's clock, in milliseconds from an arbitrary start; it never
+    // goes back. Ages held input.
+    virtual std::int64_t now() = 0;
+
+    // Runs `work` (a blocking request) off the handler's way and keeps the
+    // event loop going until it has ended, reporting the events that arrive
+    // meanwhile to the model as ever (the model holds them). Returns true once
+    // the work has ended; false when abandonWait() ended the wait first: the
+    // work may then still be running elsewhere, so it owns what it touches.
+    virtual bool wait(std::function<void()> work) = 0;
+    // Called from inside wait() (from an event it delivered): wait() returns
+    // false as soon as control is back with it, without waiting for the work.
+    virtual void abandonWait() = 0;
 };
 
 }  // namespace quillo::ui

@@ -20,6 +20,14 @@ bool isUserInput(EventKind kind) {
     return false;
 }
 
+bool asksAnswer(EventKind kind) {
+    return kind == EventKind::NewWindow2 || kind == EventKind::BeforeNavigate2;
+}
+
+bool goesStale(EventKind kind) {
+    return isUserInput(kind) || asksAnswer(kind);
+}
+
 bool controlRaises(ControlKind kind, EventKind event) {
     switch (kind) {
         case ControlKind::ImageButton:

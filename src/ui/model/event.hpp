@@ -27,6 +27,14 @@ enum class EventKind {
 // from the windows beneath it.
 bool isUserInput(EventKind kind);
 
+// Whether the engine waits for an answer to the event (NewWindow2,
+// BeforeNavigate2): see WindowModel::bindAnswer.
+bool asksAnswer(EventKind kind);
+
+// Whether held, the event goes stale after a while: user input, and a page's
+// request for a new window or to leave (a click on a link).
+bool goesStale(EventKind kind);
+
 // Whether a control of `kind` ever raises `event`. The window itself
 // (control "") raises Created and TrayAction; see windowRaises().
 bool controlRaises(ControlKind kind, EventKind event);
@@ -39,7 +47,7 @@ struct EventArgs {
     Point position;       // pointer position for button presses
     Text text;            // status text; NewWindow2, BeforeNavigate2: the address asked for
     int code = 0;         // tray action code
-    bool cancel = false;  // NewWindow2, BeforeNavigate2: set by the handler to cancel
+    bool cancel = false;  // NewWindow2, BeforeNavigate2: the engine was refused (the answer)
 };
 
 using Handler = std::function<void(EventArgs&)>;

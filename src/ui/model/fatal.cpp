@@ -20,4 +20,10 @@ void failBinding(std::string_view window, std::string_view control, std::string_
     std::abort();
 }
 
+void failContract(std::string_view what) {
+    std::fprintf(stderr, "quillo: programming error: %.*s\n", static_cast<int>(what.size()),
+                 what.data());
+    std::abort();
+}
+
 }  // namespace quillo::ui

@@ -14,4 +14,8 @@ namespace quillo::ui {
 [[noreturn]] void failBinding(std::string_view window, std::string_view control,
                               std::string_view event, std::string_view reason);
 
+// Ends the program on a broken contract of the request path (a request
+// outside any handler, or while another one is in flight), saying which.
+[[noreturn]] void failContract(std::string_view what);
+
 }  // namespace quillo::ui

@@ -40,6 +40,10 @@ struct ControlDef {
     std::string_view address{};  // start address of browsers and views
     bool checked = false;        // check boxes
     bool dragsWindow = false;    // pressing and dragging it moves the window (title bars)
+    // Its click is never held: it takes effect at once, also while a handler
+    // waits on a request (see WindowModel). The window's closeControl is so
+    // without saying.
+    bool atOnce = false;
 };
 
 // One item of a pop-up menu. The menu's root item is not listed: its caption
@@ -50,6 +54,9 @@ struct MenuItemDef {
     bool submenuHead = false;    // a level-1 item that heads the level-2 items after it
     int icon = -1;               // index 0 or 1 of the menu skin's icons, -1 none
     std::string_view action{};   // name of the bound behaviour, empty when none
+    // Never held: chosen while a handler waits on a request, it takes effect
+    // at once (Quit).
+    bool atOnce = false;
 };
 
 struct MenuDef {

@@ -88,6 +88,30 @@ void WindowModel::bindMenuAction(std::string_view window, std::string_view actio
     }
 }
 
+void WindowModel::bindAnswer(std::string_view window, std::string_view control, EventKind event,
+                             Answer answer) {
+    const std::string_view eventText = eventName(event);
+    const WindowDef* definition = definitions_ ? definitions_(window) : nullptr;
+    if (definition == nullptr) {
+        failBinding(window, control, eventText, "no such window");
+    }
+    if (!asksAnswer(event)) {
+        failBinding(window, control, eventText, "the event asks no answer");
+    }
+    const ControlDef* controlDef = definition->findControl(control);
+    if (controlDef == nullptr) {
+        failBinding(window, control, eventText, "the window has no such control");
+    }
+    if (!controlRaises(controlDef->kind, event)) {
+        failBinding(window, control, eventText, "the control's kind never raises this event");
+    }
+    auto [it, added] =
+        answers_.try_emplace({std::string(window), std::string(control), event}, std::move(answer));
+    if (!added) {
+        failBinding(window, control, eventText, "answer already bound");
+    }
+}
+
 const WindowDef& WindowModel::definitionOf(std::string_view name) const {
     const WindowDef* definition = definitions_ ? definitions_(name) : nullptr;
     if (definition == nullptr) {
@@ -213,7 +237,41 @@ void WindowModel::dispatch(std::string_view window, std::string_view control, Ev
     }
     // A copy, so that a handler may rebind its own event while it runs.
     Handler handler = it->second;
-    handler(args);
+    runFrame(window, [&handler, &args] { handler(args); });
+}
+
+void WindowModel::runFrame(std::string_view window, const std::function<void()>& body) {
+    const bool first = frames_.size() == rootFrame_;
+    frames_.emplace_back(window);
+    try {
+        body();
+    } catch (const RequestAbandoned&) {
+        frames_.pop_back();
+        if (!first && find(window) != nullptr) {
+            throw;
+        }
+        return;
+    }
+    frames_.pop_back();
+}
+
+bool WindowModel::answer(std::string_view window, std::string_view control, EventKind event,
+                         const EventArgs& args) {
+    if (!running_ || answering_) {
+        return false;
+    }
+    Window* target = find(window);
+    if (target == nullptr || (!control.empty() && target->findControl(control) == nullptr)) {
+        return false;
+    }
+    const auto it = answers_.find({std::string(window), std::string(control), event});
+    if (it == answers_.end() || !it->second) {
+        return false;
+    }
+    answering_ = true;
+    const bool refused = it->second(args);
+    answering_ = false;
+    return refused;
 }
 
 EventArgs WindowModel::raise(std::string_view window, std::string_view control, EventKind event,
@@ -221,18 +279,131 @@ EventArgs WindowModel::raise(std::string_view window, std::string_view control, 
     if (dispatchDepth_ == 0) {
         return deliver(window, control, event, std::move(args));
     }
+    if (isAtOnce(window, control, event)) {
+        return raiseAtOnce(window, control, event, std::move(args));
+    }
     const auto bound = handlers_.find({std::string(window), std::string(control), event});
     if (bound == handlers_.end() || !bound->second || !running_) {
         return args;  // nothing would run: the backend's default stands
     }
-    held_.push_back(HeldInput{.window = std::string(window),
+    held_.push_back(HeldInput{.at = backend_.now(),
+                              .window = std::string(window),
                               .control = std::string(control),
                               .event = event,
                               .args = args});
-    if (event == EventKind::NewWindow2 || event == EventKind::BeforeNavigate2) {
-        args.cancel = true;
-    }
     return args;
+}
+
+EventArgs WindowModel::raiseAtOnce(std::string_view window, std::string_view control,
+                                   EventKind event, EventArgs args) {
+    if (dispatchDepth_ == 0) {
+        return deliver(window, control, event, std::move(args));
+    }
+    EventArgs result = args;
+    runAtOnce([this, window = std::string(window), control = std::string(control), event, &result] {
+        result = deliver(window, control, event, result);
+    });
+    return result;
+}
+
+void WindowModel::actAtOnce(std::string_view window, const std::function<void()>& action) {
+    if (!running_) {
+        return;
+    }
+    if (dispatchDepth_ == 0) {
+        DispatchGuard guard(*this);
+        runFrame(window, action);
+        return;
+    }
+    runAtOnce([this, window = std::string(window), &action] { runFrame(window, action); });
+}
+
+void WindowModel::run(std::string_view window, const std::function<void()>& step) {
+    if (dispatchDepth_ > 0) {
+        step();
+        return;
+    }
+    DispatchGuard guard(*this);
+    runFrame(window, step);
+}
+
+bool WindowModel::isAtOnce(std::string_view window, std::string_view control,
+                           EventKind event) const {
+    if (event != EventKind::Clicked || control.empty()) {
+        return false;
+    }
+    const Window* target = find(window);
+    if (target == nullptr) {
+        return false;
+    }
+    if (target->definition().closeControl == control) {
+        return true;
+    }
+    const ControlDef* controlDef = target->definition().findControl(control);
+    return controlDef != nullptr && controlDef->atOnce;
+}
+
+bool WindowModel::isAtOnceItem(std::string_view window, std::string_view menu,
+                               std::size_t index) const {
+    const Window* target = find(window);
+    if (target == nullptr) {
+        return false;
+    }
+    const MenuDef* menuDef = target->definition().findMenu(menu);
+    return menuDef != nullptr && index < menuDef->items.size() && menuDef->items[index].atOnce;
+}
+
+void WindowModel::runAtOnce(const std::function<void()>& body) {
+    const std::size_t outerRoot = std::exchange(rootFrame_, frames_.size());
+    ++atOnceDepth_;
+    {
+        DispatchGuard guard(*this);
+        body();
+    }
+    --atOnceDepth_;
+    rootFrame_ = outerRoot;
+    abandonDeadWaits();
+}
+
+void WindowModel::abandonWait() {
+    if (requestInFlight_) {
+        requestInFlight_ = false;
+        backend_.abandonWait();
+    }
+}
+
+void WindowModel::abandonDeadWaits() {
+    if (!requestInFlight_) {
+        return;
+    }
+    const bool windowGone = std::ranges::any_of(
+        frames_, [this](const std::string& window) { return find(window) == nullptr; });
+    if (!running_ || windowGone) {
+        abandonWait();
+    }
+}
+
+bool WindowModel::runBlocking(std::function<void()> work) {
+    if (answering_) {
+        failContract("a request while answering the browser engine: answers decide without one");
+    }
+    if (dispatchDepth_ == 0) {
+        failContract("a request outside any handler (run it from a handler or WindowModel::run)");
+    }
+    if (requestInFlight_) {
+        if (atOnceDepth_ == 0) {
+            failContract("a request while another request is in flight");
+        }
+        // An input that must take effect at once makes its own request: the
+        // one it interrupted is abandoned.
+        abandonWait();
+    }
+    requestInFlight_ = true;
+    if (!backend_.wait(std::move(work))) {
+        throw RequestAbandoned{};
+    }
+    requestInFlight_ = false;
+    return true;
 }
 
 EventArgs WindowModel::deliver(std::string_view window, std::string_view control, EventKind event,
@@ -256,8 +427,13 @@ void WindowModel::chooseMenuItem(std::string_view window, std::string_view menu,
                                  std::size_t index) {
     if (dispatchDepth_ == 0) {
         deliverMenuChoice(window, menu, index);
+    } else if (isAtOnceItem(window, menu, index)) {
+        runAtOnce([this, window = std::string(window), menu = std::string(menu), index] {
+            deliverMenuChoice(window, menu, index);
+        });
     } else if (running_) {
-        held_.push_back(HeldInput{.menuChoice = true,
+        held_.push_back(HeldInput{.at = backend_.now(),
+                                  .menuChoice = true,
                                   .window = std::string(window),
                                   .control = std::string(menu),
                                   .index = index});
@@ -284,7 +460,7 @@ void WindowModel::deliverMenuChoice(std::string_view window, std::string_view me
         return;
     }
     std::function<void()> action = it->second;
-    action();
+    runFrame(window, action);
 }
 
 void WindowModel::deliverHeld() {
@@ -295,6 +471,9 @@ void WindowModel::deliverHeld() {
     while (!held_.empty()) {
         HeldInput input = std::move(held_.front());
         held_.pop_front();
+        if (tooOld(input)) {
+            continue;
+        }
         if (input.menuChoice) {
             deliverMenuChoice(input.window, input.control, input.index);
         } else {
@@ -302,6 +481,11 @@ void WindowModel::deliverHeld() {
         }
     }
     deliveringHeld_ = false;
+}
+
+bool WindowModel::tooOld(const HeldInput& input) const {
+    const bool stale = input.menuChoice || goesStale(input.event);
+    return stale && backend_.now() - input.at > kHeldInputMaxAge;
 }
 
 }  // namespace quillo::ui

@@ -79,12 +79,14 @@ TEST_F(HeldInputTest, InputHeldDuringTheStartUpFollowsTheCreatedEventAndChains) 
     EXPECT_FALSE(nested_);
 }
 
-TEST_F(HeldInputTest, AHeldNewWindowIsRefusedToTheEngineAndRunsLater) {
+TEST_F(HeldInputTest, AHeldNewWindowIsAnsweredAtOnceAndRunsLater) {
     int newWindows = 0;
     bool answered = false;
+    model_.bindAnswer("MainWindow", "WebBrowser1", EventKind::NewWindow2,
+                      [](const EventArgs&) { return true; });
     model_.bind("MainWindow", "WebBrowser1", EventKind::NewWindow2, [&](EventArgs& args) {
         ++newWindows;
-        args.cancel = true;
+        EXPECT_TRUE(args.cancel);  // the answer the engine got
     });
     model_.bind("MainWindow", "选项按钮", EventKind::Clicked, [&](EventArgs&) {
         answered = backend_.newWindow("MainWindow", "WebBrowser1");
@@ -101,9 +103,11 @@ TEST_F(HeldInputTest, AHeldNewWindowIsRefusedToTheEngineAndRunsLater) {
     EXPECT_EQ(newWindows, 1);
 }
 
-TEST_F(HeldInputTest, AHeldLeavingKeepsTheWatchedPageWhereItIsUntilItsHandlerRuns) {
+TEST_F(HeldInputTest, AHeldLeavingIsAnsweredAtOnceAndItsHandlerRunsLater) {
     std::vector<Text> addresses;
     bool kept = false;
+    model_.bindAnswer("MainWindow", "WebBrowser1", EventKind::BeforeNavigate2,
+                      [](const EventArgs& args) { return args.text == "quillo:retry"; });
     model_.bind("MainWindow", "WebBrowser1", EventKind::BeforeNavigate2,
                 [&](EventArgs& args) { addresses.push_back(args.text); });
     model_.bind("MainWindow", "选项按钮", EventKind::Clicked, [&](EventArgs&) {

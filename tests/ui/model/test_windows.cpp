@@ -53,7 +53,7 @@ std::vector<ui::WindowDef> testWindows() {
                    {.caption = "软件选项", .icon = 0, .action = "openSettings"},
                    {.caption = "-"},
                    {.caption = "没有绑定", .action = "nobodyBindsThis"},
-                   {.caption = "退出", .icon = 1, .action = "quit"}}},
+                   {.caption = "退出", .icon = 1, .action = "quit", .atOnce = true}}},
         {.name = "简体右键",
          .items = {{.caption = "返回", .icon = 1, .action = "goBack"},
                    {.caption = "-"},
@@ -84,7 +84,11 @@ std::vector<ui::WindowDef> testWindows() {
                      .items = {{.caption = "刷新", .action = "refresh"},
                                {.caption = "退出", .action = "quit"}}}};
 
-    ui::WindowDef popup{.name = "PopupWindow", .width = 250, .height = 180, .visible = false};
+    ui::WindowDef popup{.name = "PopupWindow",
+                        .width = 250,
+                        .height = 180,
+                        .visible = false,
+                        .closeControl = "关闭按钮"};
     popup.controls = {
         {.kind = ControlKind::ImageButton, .name = "关闭按钮", .geometry = {220, 4, 26, 20}},
         {.kind = ControlKind::Timer, .name = "显示时钟", .interval = 300},

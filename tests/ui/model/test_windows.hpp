@@ -18,7 +18,9 @@ namespace quillo::test {
 // - SettingsWindow, AboutWindow: dialogs with a button, a 100 ms timer, a
 //   label and a browser;
 // - ColumnWindow: visible, with a hypertext view and one menu;
-// - PopupWindow: hidden at creation, with timers of 300 and 300 ms.
+// - PopupWindow: hidden at creation, with timers of 300 and 300 ms; its
+//   close button is its closeControl (never held).
+// MainWindow's menu item "退出" (quit) is never held either.
 std::vector<ui::WindowDef> testWindows();
 
 // A window model on the headless backend over testWindows().

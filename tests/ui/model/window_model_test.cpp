@@ -309,11 +309,19 @@ TEST_F(WindowModelTest, EventArgumentsReachTheHandlerAndComeBack) {
     EXPECT_EQ(seen.position, (ui::Point{12, 34}));
     EXPECT_EQ(seen.code, 3);
 
-    EXPECT_FALSE(backend_.newWindow("MainWindow", "WebBrowser1"));  // nobody bound
-    model_.bind("MainWindow", "WebBrowser1", EventKind::NewWindow2,
-                [](EventArgs& a) { a.cancel = true; });
+    EXPECT_FALSE(backend_.newWindow("MainWindow", "WebBrowser1"));  // nobody answers
+    // The engine's answer comes from the bound answer, not from the handler.
+    bool handlerSaw = false;
+    model_.bind("MainWindow", "WebBrowser1", EventKind::NewWindow2, [&](EventArgs& a) {
+        handlerSaw = a.cancel;
+        a.cancel = false;
+    });
+    EXPECT_FALSE(backend_.newWindow("MainWindow", "WebBrowser1"));
+    model_.bindAnswer("MainWindow", "WebBrowser1", EventKind::NewWindow2,
+                      [](const EventArgs&) { return true; });
     EXPECT_TRUE(backend_.newWindow("MainWindow", "WebBrowser1"));
-    EXPECT_FALSE(model_.raise("ColumnWindow", "关闭按钮", EventKind::NewWindow2).cancel);
+    EXPECT_TRUE(handlerSaw);
+    EXPECT_FALSE(model_.answer("ColumnWindow", "关闭按钮", EventKind::NewWindow2, {}));
 }
 
 struct BadBindingCase {
