@@ -167,7 +167,7 @@ TEST_F(RequestPending, ASettingsRestartDuringItsSetUpEndsTheProgramAtOnce) {
     h.windows().load(ui::settings_window::kWindow, true);
 
     EXPECT_FALSE(h.windows().running());
-    EXPECT_EQ(h.startedPrograms().size(), 1U);
+    EXPECT_EQ(h.platform().successorRequests().size(), 1U);
     EXPECT_EQ(h.abandonedWaits(), 1);
 }
 

@@ -27,11 +27,9 @@ bool playerWillOpen(App& app) {
 
 // Both keys are read first and every test uses those values. A key that
 // holds neither "1" nor "2" shows nothing (the engine's own window opened);
-// a player window recorded as open is closed before that test.
+// a player window recorded as open is closed before that test. The player
+// opens only when the engine was refused its window.
 void openPlayer(App& app, const ui::EventArgs& args) {
-    if (!args.cancel) {
-        return;
-    }
     ConfigStore& config = app.config();
     const Text columnOpen = config.readConfig(keys::kAppWindows);
     const Text playerOpen = config.readConfig(keys::kPlayerOpen);
@@ -47,6 +45,9 @@ void openPlayer(App& app, const ui::EventArgs& args) {
         config.writeConfig(keys::kAppWindows, keys::kClosed);
     } else if (columnOpen != keys::kClosed) {
         return;
+    }
+    if (!args.cancel) {
+        return;  // the keys changed since the engine was answered: its window stands
     }
     // The player opens the last status text; the requested address stands
     // in when there was none (a window opened from script or a link
