@@ -94,9 +94,7 @@ QtBackend::QtBackend()
     : argv_{programName_.data(), nullptr},
       application_(makeApplication(argc_, argv_.data())),
       profile_(makeSharedProfile()),
-      waitEnds_(std::make_unique<WaitEnds>()) {
-    clock_.start();
-}
+      waitEnds_(std::make_unique<WaitEnds>()) {}
 
 QtBackend::~QtBackend() {
     // Abandoned requests were aborted; their workers end within a moment.
@@ -288,7 +286,9 @@ void QtBackend::quit() {
 }
 
 std::int64_t QtBackend::now() {
-    return clock_.elapsed();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 started_)
+        .count();
 }
 
 bool QtBackend::wait(std::function<void()> work) {

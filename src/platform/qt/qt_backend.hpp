@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -102,7 +102,7 @@ private:
     const WindowView* mainView_ = nullptr;           // the first window: the main window
     QEventLoop* mainLoop_ = nullptr;                 // while run() runs it
     bool quitRequested_ = false;
-    QElapsedTimer clock_;
+    std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
     std::unique_ptr<QObject> waitEnds_;  // receives the ends of the waits
     WaitState* currentWait_ = nullptr;   // the innermost wait while one runs
     std::vector<std::thread> abandonedWorkers_;
