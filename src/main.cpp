@@ -79,6 +79,7 @@ int main(int argc, char** argv) {
     quillo::ui::WindowModel windows(backend, quillo::ui::findWindowDefinition);
     backend.attach(windows);
     quillo::App app(config, content, platform, windows);
+    app.setLogSink(log);
     app.bindBehaviours();
 
     // One program per Config.ini: a later start hands over to the running
