@@ -11,6 +11,7 @@ logs in the artifacts directory.
 
 import argparse
 import os
+import signal
 import subprocess
 import sys
 import time
@@ -134,6 +135,67 @@ def site_is_shown(shot, left, top):
     return total > 0 and coloured / total >= 0.05
 
 
+def program_log(desktop):
+    with open(os.path.join(desktop.artifacts, f"{desktop.name}.program.log"), "rb") as f:
+        return f.read().decode("utf-8", "replace")
+
+
+def renderers(desktop):
+    """Process ids of the browser engine's renderer processes of the program."""
+    found = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open(f"/proc/{entry}/cmdline", "rb") as f:
+                args = f.read().split(b"\0")
+        except OSError:
+            continue
+        if not args or not args[0].endswith(b"QtWebEngineProcess") \
+                or b"--type=renderer" not in args:
+            continue
+        pid = int(entry)
+        while pid > 1:
+            if pid == desktop.program.pid:
+                found.append(int(entry))
+                break
+            try:
+                with open(f"/proc/{pid}/stat") as f:
+                    pid = int(f.read().rsplit(")", 1)[1].split()[1])
+            except (OSError, ValueError, IndexError):
+                break
+    return found
+
+
+def kill_renderers(desktop):
+    """Kills every renderer of the program, the site's among them; returns their ids."""
+    victims = wait_until(lambda: renderers(desktop), 20, what="the program's renderers")
+    for pid in victims:
+        try:
+            os.kill(pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+    return victims
+
+
+def green_pixels(shot, left, top):
+    """Screen places of the content area's pixels in the buttons' green."""
+    return [(x, y) for x, y, pixel
+            in shot.region(left + 2, top + 30, MAIN_WIDTH - 4, MAIN_HEIGHT - 32)
+            if colour_distance(pixel, APP_BUTTON_GREEN) < 30]
+
+
+def green_middle(shot, left, top):
+    places = green_pixels(shot, left, top)
+    return (sum(x for x, _ in places) // len(places), sum(y for _, y in places) // len(places))
+
+
+def crashed_page_is_shown(shot, left, top):
+    """The crashed page: the window's dark colour with the green reload button
+    and no posters."""
+    return len(green_pixels(shot, left, top)) >= 200 and not site_is_shown(shot, left, top)
+
+
 def advert_text_pixels(shot, left, top):
     """Pixels of the text-advertisement region that stand out from the plain
     title bar (sampled in the same row, right of the region) in the
@@ -211,6 +273,42 @@ class DesktopTest(unittest.TestCase):
                        15, interval=0.5, what="the text advertisement in the title bar")
             desktop.save_screenshot("site")
             self.assertTrue(desktop.program_running())
+
+    def test_killed_renderer_reloads_the_page_then_shows_the_crashed_page(self):
+        with self.session(config_with(Language="3")) as desktop:
+            window = self.start_main_window(desktop, language="3")
+            title = desktop.title(window)
+            wait_until(lambda: site_is_shown(desktop.screenshot(), MAIN_LEFT, MAIN_TOP), 45,
+                       interval=0.5, what="the site in the main window")
+
+            first = kill_renderers(desktop)
+            killed_at = time.monotonic()
+            wait_until(lambda: program_log(desktop).count("reloading") >= 1, 20,
+                       what="the first renderer end to be logged")
+            wait_until(lambda: site_is_shown(desktop.screenshot(), MAIN_LEFT, MAIN_TOP), 45,
+                       interval=0.5, what="the site again after its renderer was killed")
+            wait_until(lambda: renderers(desktop) and not set(renderers(desktop)) & set(first),
+                       20, what="new renderers")
+            self.assertEqual(desktop.title(window), title)
+
+            kill_renderers(desktop)
+            self.assertLess(time.monotonic() - killed_at, 60,
+                            "the site took a minute to come back; the second end is no repeat")
+            wait_until(lambda: crashed_page_is_shown(desktop.screenshot(), MAIN_LEFT, MAIN_TOP),
+                       30, interval=0.5, what="the crashed page in the main window")
+            desktop.save_screenshot("crashed")
+            self.assertIn("again", program_log(desktop))
+            self.assertEqual(desktop.title(window), title)
+            self.assertEqual(desktop.geometry(window), (MAIN_LEFT, MAIN_TOP, MAIN_WIDTH,
+                                                        MAIN_HEIGHT))
+            self.assertTrue(desktop.program_running())
+
+            # Its reload link leads back to the site.
+            x, y = green_middle(desktop.screenshot(), MAIN_LEFT, MAIN_TOP)
+            desktop.click(x, y)
+            wait_until(lambda: site_is_shown(desktop.screenshot(), MAIN_LEFT, MAIN_TOP), 45,
+                       interval=0.5, what="the site after the crashed page's reload link")
+            self.assertEqual(desktop.title(window), title)
 
     def test_first_frame_on_screen_is_the_skinned_title_bar_over_dark(self):
         with self.session(config_with(Language="1")) as desktop:

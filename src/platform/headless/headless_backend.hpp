@@ -57,6 +57,7 @@ public:
                    std::optional<ui::Point> screenPosition) override;
     void setTrayIcon(ui::Window& window, const std::filesystem::path& iconFile,
                      const Text& tooltip) override;
+    void setCrashedPage(const std::filesystem::path& page) override { crashedPage_ = page; }
     ui::Size clientSize(const ui::Window& window) override;
     ui::Point pointerPosition() override { return pointer_; }
     void quit() override;
@@ -112,6 +113,8 @@ public:
     int destroyedCount(std::string_view window) const;
     int raisedCount(std::string_view window) const;
     bool quitRequested() const { return quitRequested_; }
+    // The page set for browser views whose renderer ended twice; empty: none.
+    const std::filesystem::path& crashedPage() const { return crashedPage_; }
 
     // Addresses a browser or hypertext view was sent to, in order: its start
     // address at creation, Navigate commands and address changes.
@@ -179,6 +182,7 @@ private:
     TimerSchedule timers_;
     ui::Point pointer_;
     std::map<std::string, ui::Size, std::less<>> clientSizes_;
+    std::filesystem::path crashedPage_;
 
     std::vector<std::string> created_;
     std::map<std::string, ui::Rect, std::less<>> createdGeometry_;

@@ -15,6 +15,7 @@
 #include <thread>
 #include <utility>
 
+#include "platform/qt/browser_view.hpp"
 #include "platform/qt/dialog_placement.hpp"
 #include "platform/qt/qt_text.hpp"
 #include "platform/qt/web_engine_environment.hpp"
@@ -249,6 +250,10 @@ void QtBackend::setTrayIcon(ui::Window& window, const std::filesystem::path& ico
     if (WindowView* view = viewOf(window)) {
         view->setTrayIcon(iconFile, tooltip);
     }
+}
+
+void QtBackend::setCrashedPage(const std::filesystem::path& page) {
+    qt::setCrashedPage(*profile_, QString::fromStdString(page.string()));
 }
 
 ui::Size QtBackend::clientSize(const ui::Window& window) {

@@ -56,6 +56,7 @@ public:
                    std::optional<ui::Point> screenPosition) override;
     void setTrayIcon(ui::Window& window, const std::filesystem::path& iconFile,
                      const Text& tooltip) override;
+    void setCrashedPage(const std::filesystem::path& page) override;
     ui::Size clientSize(const ui::Window& window) override;
     ui::Point pointerPosition() override;
     void quit() override;

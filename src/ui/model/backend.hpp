@@ -74,6 +74,12 @@ public:
     virtual void setTrayIcon(Window& window, const std::filesystem::path& iconFile,
                              const Text& tooltip) = 0;
 
+    // The local page a browser view shows when its page's renderer ended
+    // abnormally a second time within a minute (the first time the view
+    // reloads its page by itself). The page offers a link back to the page
+    // that was shown.
+    virtual void setCrashedPage(const std::filesystem::path& page) = 0;
+
     virtual Size clientSize(const Window& window) = 0;
     virtual Point pointerPosition() = 0;
 
