@@ -30,6 +30,11 @@ class DesktopError(AssertionError):
     pass
 
 
+# What the sanitizers write when they find something.
+SANITIZER_MARKERS = (b"ERROR: AddressSanitizer", b"ERROR: LeakSanitizer", b": runtime error: ",
+                     b"WARNING: ThreadSanitizer")
+
+
 def wait_until(predicate, timeout, interval=0.1, what="condition"):
     """Polls predicate until it returns a true value, which is returned."""
     deadline = time.monotonic() + timeout
@@ -98,12 +103,14 @@ class DesktopSession:
         self.program = None
         self.started_at = None
         self.server_address = None
+        self.began = None
 
     # -- life cycle -------------------------------------------------------
 
     def __enter__(self):
         try:
             os.makedirs(self.artifacts, exist_ok=True)
+            self.began = time.time()
             self.workdir = tempfile.mkdtemp(prefix="quillo-desktop-")
             self._start_x_server()
             self._start_session_bus()
@@ -121,7 +128,27 @@ class DesktopSession:
         if exc_type is not None:
             self.keep_evidence()
         self.close()
+        if exc_type is None:
+            reports = self.sanitizer_reports()
+            if reports:
+                raise DesktopError("sanitizer reports in " + ", ".join(reports))
         return False
+
+    def sanitizer_reports(self):
+        """The session's logs that hold a sanitizer report (a build with
+        AddressSanitizer, UndefinedBehaviorSanitizer or ThreadSanitizer)."""
+        found = []
+        prefix = self.name + "."
+        for entry in sorted(os.listdir(self.artifacts)):
+            path = os.path.join(self.artifacts, entry)
+            if not (entry.startswith(prefix) and entry.endswith(".log")) \
+                    or os.path.getmtime(path) < self.began:
+                continue
+            with open(path, "rb") as f:
+                text = f.read()
+            if any(marker in text for marker in SANITIZER_MARKERS):
+                found.append(entry)
+        return found
 
     def close(self):
         for process in reversed(self.processes):
