@@ -10,6 +10,7 @@
 
 #include "platform/qt/browser_view.hpp"
 #include "platform/qt/control_properties.hpp"
+#include "platform/qt/frame_counter.hpp"
 #include "platform/qt/picture_box.hpp"
 #include "platform/qt/qt_text.hpp"
 #include "platform/qt/skinned_menu.hpp"
@@ -78,6 +79,7 @@ WindowView::WindowView(ui::Window& window, ui::WindowModel& model, QWebEnginePro
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }
     applyWindowRole(*this, window.definition().role);
+    FrameCounter::watch(*this);
     backgroundPicture_ = pixmapOf(window.backgroundPicture());
     build(window);
     applyGeometry(window);
