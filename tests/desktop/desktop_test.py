@@ -104,6 +104,11 @@ def frames_after_settling(desktop, windows=None, timeout=30):
     raise AssertionError(f"windows kept composing frames for {timeout} s: {last}")
 
 
+def covers(desktop):
+    """The program's log of browser views' covers lifting."""
+    return "\n".join(line for line in desktop.program_log().splitlines() if "cover of" in line)
+
+
 def seconds_until(check, timeout, interval=0.1):
     """Seconds from now to the first check that passes (timed from just
     before it began), or None within the timeout."""
@@ -418,7 +423,9 @@ class DesktopTest(unittest.TestCase):
             self.assertTrue(desktop.program_running())
 
     def playing_film(self, desktop):
-        """The main window with the first film playing in the player."""
+        """The main window with the first film playing in the player; the
+        program logs when each browser view's cover lifts."""
+        desktop.program_env["QT_LOGGING_RULES"] = "quillo.platform.debug=true"
         self.start_main_window(desktop)
         player = self.open_player(desktop)
         wait_until(lambda: film_reports(desktop, 1, "playing"), 30, interval=0.5,
@@ -437,7 +444,7 @@ class DesktopTest(unittest.TestCase):
             print(f"{self.id()}: exit pop-up's page after {seen} s", file=sys.stderr)
             desktop.save_screenshot("exit-popup")
             self.assertIsNotNone(seen, "the exit pop-up stayed without its page")
-            self.assertLessEqual(seen, EXIT_PAGE_WHILE_PLAYING)
+            self.assertLessEqual(seen, EXIT_PAGE_WHILE_PLAYING, covers(desktop))
 
     def test_column_window_shows_its_page_while_a_film_plays(self):
         with self.session(config_with(Language="1")) as desktop:
@@ -449,7 +456,7 @@ class DesktopTest(unittest.TestCase):
             print(f"{self.id()}: column window's page after {seen} s", file=sys.stderr)
             desktop.save_screenshot("column")
             self.assertIsNotNone(seen, "the column window stayed without its page")
-            self.assertLessEqual(seen, COLUMN_PAGE_WHILE_PLAYING)
+            self.assertLessEqual(seen, COLUMN_PAGE_WHILE_PLAYING, covers(desktop))
 
     def test_static_windows_compose_no_frames(self):
         with self.session(config_with(Language="1")) as desktop:
