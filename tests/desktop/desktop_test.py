@@ -12,6 +12,7 @@ logs in the artifacts directory.
 import argparse
 import os
 import re
+import shutil
 import subprocess
 import sys
 import time
@@ -64,9 +65,20 @@ APP_BUTTON_GREEN = (0x91, 0xBB, 0x00)
 
 
 # How soon a window opened while a film plays in the player shows its page,
-# from the window's showing: the exit pop-up and a column window.
+# from the window's showing: the exit pop-up and a column window. On a
+# machine loaded beyond its cores (other builds and tests beside this one)
+# the page's own loading and painting take longer by up to the overload,
+# counted up to three times: a cover that stays for good (the fault these
+# bounds catch) fails at any load.
 EXIT_PAGE_WHILE_PLAYING = 2.0
 COLUMN_PAGE_WHILE_PLAYING = 3.0
+MOST_OVERLOAD = 3.0
+
+
+def overload():
+    """How far the machine's load (last minute) stands above its cores, from
+    1 up to MOST_OVERLOAD."""
+    return min(MOST_OVERLOAD, max(1.0, os.getloadavg()[0] / (os.cpu_count() or 1)))
 
 # The program's count of composed frames per window (quillo.frames).
 FRAME_LOG_RULES = "quillo.frames.debug=true"
@@ -248,9 +260,22 @@ def retry_button(shot, left, top):
 
 
 class DesktopTest(unittest.TestCase):
-    def session(self, config=None, serve=True):
-        return DesktopSession(PATHS.program_dir, PATHS.server, PATHS.site, PATHS.artifacts,
-                              self.id().rsplit(".", 1)[-1], config=config, serve=serve)
+    def session(self, config=None, serve=True, site=None):
+        return DesktopSession(PATHS.program_dir, PATHS.server, site or PATHS.site,
+                              PATHS.artifacts, self.id().rsplit(".", 1)[-1], config=config,
+                              serve=serve)
+
+    def site_without_advertisement_windows(self):
+        """A copy of the demo site with the corner pop-up and the pop-under
+        switched off, whose windows would come and go over the others."""
+        site = os.path.join(PATHS.artifacts, self.id().rsplit(".", 1)[-1] + "-site")
+        shutil.rmtree(site, ignore_errors=True)
+        shutil.copytree(PATHS.site, site)
+        for page in ("ytkg.html", "btkg.html"):
+            with open(os.path.join(site, "ads", page), "wb") as switch:
+                switch.write("关".encode("gbk"))
+        self.addCleanup(shutil.rmtree, site, True)
+        return site
 
     def start_main_window(self, desktop, language="1"):
         desktop.start_program()
@@ -441,10 +466,12 @@ class DesktopTest(unittest.TestCase):
             popup = desktop.window_named(EXIT_TITLE, timeout=15)
             geometry = desktop.geometry(popup)
             seen = seconds_until(lambda: page_is_shown(desktop.screenshot(), geometry), 10)
-            print(f"{self.id()}: exit pop-up's page after {seen} s", file=sys.stderr)
+            bound = EXIT_PAGE_WHILE_PLAYING * overload()
+            print(f"{self.id()}: exit pop-up's page after {seen} s (bound {bound:.1f} s)",
+                  file=sys.stderr)
             desktop.save_screenshot("exit-popup")
             self.assertIsNotNone(seen, "the exit pop-up stayed without its page")
-            self.assertLessEqual(seen, EXIT_PAGE_WHILE_PLAYING, covers(desktop))
+            self.assertLessEqual(seen, bound, covers(desktop))
 
     def test_column_window_shows_its_page_while_a_film_plays(self):
         with self.session(config_with(Language="1")) as desktop:
@@ -453,13 +480,16 @@ class DesktopTest(unittest.TestCase):
             column = desktop.window_named(display_name("1") + " 电视直播", timeout=30)
             left, top = desktop.geometry(column)[:2]
             seen = seconds_until(lambda: site_is_shown(desktop.screenshot(), left, top), 15)
-            print(f"{self.id()}: column window's page after {seen} s", file=sys.stderr)
+            bound = COLUMN_PAGE_WHILE_PLAYING * overload()
+            print(f"{self.id()}: column window's page after {seen} s (bound {bound:.1f} s)",
+                  file=sys.stderr)
             desktop.save_screenshot("column")
             self.assertIsNotNone(seen, "the column window stayed without its page")
-            self.assertLessEqual(seen, COLUMN_PAGE_WHILE_PLAYING, covers(desktop))
+            self.assertLessEqual(seen, bound, covers(desktop))
 
     def test_static_windows_compose_no_frames(self):
-        with self.session(config_with(Language="1")) as desktop:
+        site = self.site_without_advertisement_windows()
+        with self.session(config_with(Language="1"), site=site) as desktop:
             desktop.program_env["QT_LOGGING_RULES"] = FRAME_LOG_RULES
             self.start_main_window(desktop)
             wait_until(lambda: site_is_shown(desktop.screenshot(), MAIN_LEFT, MAIN_TOP), 45,
