@@ -104,6 +104,8 @@ class DesktopSession:
         self.started_at = None
         self.server_address = None
         self.began = None
+        # More environment for the program only (QT_LOGGING_RULES, say).
+        self.program_env = {}
 
     # -- life cycle -------------------------------------------------------
 
@@ -280,7 +282,7 @@ class DesktopSession:
     def start_program(self):
         self.started_at = time.monotonic()
         self.program = self._spawn(self.program_command(), "program", cwd=self.workdir,
-                                   env=self.env())
+                                   env={**self.env(), **self.program_env})
         return self.program
 
     def program_running(self):
@@ -290,6 +292,11 @@ class DesktopSession:
         wait_until(lambda: not self.program_running(), timeout, interval=0.2,
                    what="the program to end")
         return self.program.returncode
+
+    def program_log(self):
+        """What the program wrote to standard output and error so far."""
+        with open(os.path.join(self.artifacts, f"{self.name}.program.log"), "rb") as f:
+            return f.read().decode("utf-8", "replace")
 
     def keep_evidence(self):
         """A screenshot of the failed state in the artifacts directory."""

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/qt/first_paint_cover.hpp"
+#include "platform/qt/frame_counter.hpp"
 #include "platform/qt/full_screen_window.hpp"
 #include "platform/qt/qt_text.hpp"
 
@@ -258,6 +259,8 @@ QWebEnginePage* openPlainBrowserWindow(QWebEngineProfile& profile, QWidget* owne
     auto* view = new QWebEngineView(owner);
     view->setWindowFlag(Qt::Window);
     view->setAttribute(Qt::WA_DeleteOnClose);
+    view->setObjectName(QStringLiteral("quillo-plain-browser"));
+    FrameCounter::watch(*view);
     auto* page = new QuietPage(profile, view, [&profile, view](QuietPage& opener, const QUrl&) {
         return openPlainBrowserWindow(profile, view, opener.silent());
     });

@@ -10,6 +10,7 @@
 
 #include "platform/qt/browser_view.hpp"
 #include "platform/qt/control_properties.hpp"
+#include "platform/qt/frame_counter.hpp"
 #include "platform/qt/picture_box.hpp"
 #include "platform/qt/qt_text.hpp"
 #include "platform/qt/skinned_menu.hpp"
@@ -23,6 +24,18 @@ Q_LOGGING_CATEGORY(trayLog, "quillo.platform")
 
 // How often a window minimised for want of a tray looks for one.
 constexpr int kTrayWatchMs = 2000;
+
+// Timers of whole seconds from this long on keep to the second: the system
+// wakes the program for them together with its other work of that second.
+// Their handlers see the same ticks, at most half a second apart from the
+// exact time, which nothing on that scale tells apart.
+constexpr int kCoarseFromMs = 10000;
+
+void startTicking(QTimer& timer, int interval) {
+    timer.setTimerType(interval >= kCoarseFromMs && interval % 1000 == 0 ? Qt::VeryCoarseTimer
+                                                                         : Qt::CoarseTimer);
+    timer.start(interval);
+}
 
 // Nesting counter for "this change comes from the model".
 class Applying {
@@ -78,6 +91,7 @@ WindowView::WindowView(ui::Window& window, ui::WindowModel& model, QWebEnginePro
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }
     applyWindowRole(*this, window.definition().role);
+    FrameCounter::watch(*this);
     backgroundPicture_ = pixmapOf(window.backgroundPicture());
     build(window);
     applyGeometry(window);
@@ -131,7 +145,7 @@ void WindowView::startTimers(const ui::Window& window) {
     for (auto& [name, timer] : timers_) {
         const int interval = window.control(name).interval();
         if (interval > 0) {
-            timer->start(interval);
+            startTicking(*timer, interval);
         }
     }
 }
@@ -142,7 +156,7 @@ void WindowView::applyControl(const ui::Window& /*window*/, const ui::Control& c
         const auto timer = timers_.find(control.name());
         if (timer != timers_.end()) {
             if (control.interval() > 0) {
-                timer->second->start(control.interval());
+                startTicking(*timer->second, control.interval());
             } else {
                 timer->second->stop();
             }
@@ -304,6 +318,7 @@ void WindowView::minimiseUntilTrayAppears() {
     if (trayWatch_ == nullptr) {
         trayWatch_ = new QTimer(this);
         trayWatch_->setInterval(kTrayWatchMs);
+        trayWatch_->setTimerType(Qt::VeryCoarseTimer);
         connect(trayWatch_, &QTimer::timeout, this, &WindowView::checkTrayAppeared);
     }
     trayWatch_->start();
