@@ -11,9 +11,9 @@ logs in the artifacts directory.
 
 import argparse
 import os
-import signal
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
