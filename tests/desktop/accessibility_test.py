@@ -71,17 +71,8 @@ class AccessibilityTest(unittest.TestCase):
             corner = wait_until(lambda: frame(CORNER_TITLE), 30, what="the corner pop-up")
             self.assertIn("关闭", named(corner, pyatspi.ROLE_PUSH_BUTTON))
 
-            # The options menu's items read as their captions.
             desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
             desktop.window_named(OPTIONS_MENUS["1"], timeout=20)
-
-            def menu_items():
-                items = [n.name for window in app if window is not None
-                         for n in nodes(window) if n.getRole() == pyatspi.ROLE_MENU_ITEM]
-                return items or None
-
-            items = wait_until(menu_items, 10, interval=0.5, what="the menu's items")
-            self.assertTrue(all(items), f"menu items: {items}")
             desktop.keys(*SETTINGS_ITEM_KEYS)
 
             title = display_name("1") + SETTINGS_TITLE

@@ -463,27 +463,6 @@ class DesktopSession:
             events.append((kind,) + place)
         return events
 
-    def lowered_before_mapped(self, window):
-        """Whether the window was put at the bottom of the stack (a restack
-        with no sibling beneath) before the X server first mapped it."""
-        with open(self._root_events_log, encoding="utf-8", errors="replace") as log:
-            blocks = log.read().split("\n\n")
-        wanted = int(window)
-        lowered = False
-        for block in blocks:
-            lines = block.strip().splitlines()
-            if len(lines) < 2:
-                continue
-            found = re.search(r"window (0x[0-9a-f]+)", lines[1])
-            if found is None or int(found.group(1), 16) != wanted:
-                continue
-            kind = lines[0].split()[0]
-            if kind == "MapNotify":
-                return lowered
-            if kind == "ConfigureNotify" and re.search(r"above 0x0\b", block):
-                lowered = True
-        return False
-
     def click(self, x, y):
         self._x("xdotool", "mousemove", str(x), str(y))
         time.sleep(0.15)

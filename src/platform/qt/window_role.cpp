@@ -1,30 +1,12 @@
 #include "platform/qt/window_role.hpp"
 
 #include <QEvent>
-#include <QPlatformSurfaceEvent>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
 namespace quillo::qt {
 namespace {
-
-// Lowers the native window the moment it is made, before it maps. Showing a
-// widget for the first time may make its native window anew (with another
-// surface type once browser views are in it), which drops any stacking done
-// to the one before.
-class LowerWhenMade final : public QObject {
-public:
-    LowerWhenMade() = default;
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::PlatformSurface &&
-            static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
-                QPlatformSurfaceEvent::SurfaceCreated) {
-            static_cast<QWindow*>(watched)->lower();
-        }
-        return false;
-    }
-};
 
 // Puts the window in, or takes it out of, the window manager's bottom layer
 // without Qt hiding it, as QWidget::setWindowFlags would on a shown window.
@@ -37,22 +19,69 @@ void setOnBottomLayer(QWidget& window, bool bottom) {
     }
 }
 
-// Shows a pop-under already beneath the windows in use: it asks to map in
-// the bottom layer (a window manager stacks it there from its first frame)
-// and is lowered before it maps (where no window manager runs, a window maps
-// where it stands in the stack); once mapped it returns to the ordinary
-// layer, at its bottom, so that a click of the user can raise it.
+// Keeps a pop-under beneath the windows in use from its first frame. Each
+// native window made for it is lowered before it maps (showing a widget the
+// first time may make its native window anew, with another surface type
+// once browser views are in it, after the first one was stacked); while it
+// opens it asks to map in the window manager's bottom layer, and once it is
+// on the screen it returns to the ordinary layer, at its bottom, so that a
+// click of the user can raise it.
+class PopUnderStacking final : public QObject {
+public:
+    explicit PopUnderStacking(QWidget& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+    }
+
+    void open() {
+        opening_ = true;
+        setOnBottomLayer(window_, true);
+        window_.winId();
+        watchNativeWindow();
+        window_.lower();
+        window_.show();
+        window_.lower();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::WinIdChange) {
+            watchNativeWindow();
+            if (window_.internalWinId() != 0 && window_.windowHandle() != nullptr) {
+                window_.windowHandle()->lower();
+            }
+        } else if (opening_ && event->type() == QEvent::Expose && watched == handle_ &&
+                   handle_->isExposed()) {
+            opening_ = false;
+            setOnBottomLayer(window_, false);
+            window_.lower();
+        }
+        return false;
+    }
+
+private:
+    void watchNativeWindow() {
+        QWindow* handle = window_.windowHandle();
+        if (handle != nullptr && handle != handle_) {
+            handle->installEventFilter(this);
+            handle_ = handle;
+        }
+    }
+
+    QWidget& window_;
+    QPointer<QWindow> handle_;
+    bool opening_ = false;
+};
+
 void openBeneath(QWidget& window) {
-    setOnBottomLayer(window, true);
-    window.winId();
-    window.lower();
-    LowerWhenMade lowering;
-    QWindow* handle = window.windowHandle();
-    handle->installEventFilter(&lowering);
-    window.show();
-    handle->removeEventFilter(&lowering);
-    setOnBottomLayer(window, false);
-    window.lower();
+    PopUnderStacking* stacking = nullptr;
+    for (QObject* child : window.children()) {
+        if (auto* found = dynamic_cast<PopUnderStacking*>(child)) {
+            stacking = found;
+        }
+    }
+    if (stacking == nullptr) {
+        stacking = new PopUnderStacking(window);  // owned by the window
+    }
+    stacking->open();
 }
 
 }  // namespace
