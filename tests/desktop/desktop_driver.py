@@ -211,13 +211,15 @@ class DesktopSession:
 
     def _start_window_manager(self):
         """Openbox with its stock configuration (the session's own
-        XDG_CONFIG_HOME holds none)."""
-        process = self._spawn(["openbox", "--sm-disable"], "openbox", env=self.env())
+        XDG_CONFIG_HOME holds none); QUILLO_DESKTOP_WM names another
+        window manager command for a manual run (e.g. "xfwm4", "mutter --x11")."""
+        command = os.environ.get("QUILLO_DESKTOP_WM", "openbox --sm-disable").split()
+        process = self._spawn(command, "window-manager", env=self.env())
         wait_until(lambda: process.poll() is not None
                    or "window id" in self._root_property("_NET_SUPPORTING_WM_CHECK"), 30,
                    what="the window manager")
         if process.poll() is not None:
-            raise DesktopError("openbox did not start")
+            raise DesktopError(f"{command[0]} did not start")
 
     def start_tray(self):
         """A system tray host (XEmbed) in a panel along the bottom of the
