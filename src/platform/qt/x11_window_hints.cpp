@@ -42,7 +42,7 @@ xcb_atom_t atom(xcb_connection_t* connection, std::string_view name) {
             xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()),
             nullptr),
         &std::free);
-    return reply ? reply->atom : XCB_ATOM_NONE;
+    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
 // The window's native id when it has one on an X server.
