@@ -21,6 +21,8 @@ import time
 
 SCREEN_WIDTH = 1366
 SCREEN_HEIGHT = 768
+# The strip a bottom panel (the tray host) reserves on desktops with a window manager.
+PANEL_HEIGHT = 40
 # The origin the demo site's pages were written for; the content server
 # rewrites it to its own.
 SITE_ORIGIN = "http://127.0.0.1:8917/"
@@ -86,8 +88,15 @@ def colour_distance(a, b):
 
 
 class DesktopSession:
-    def __init__(self, program_dir, server, site, artifacts, name, config=None, serve=True):
+    def __init__(self, program_dir, server, site, artifacts, name, config=None, serve=True,
+                 window_manager=False, screen=(SCREEN_WIDTH, SCREEN_HEIGHT), environment=None):
+        """window_manager: run openbox on the screen (else a bare X server);
+        screen: its size; environment: more variables for the program."""
         self.program_dir = program_dir
+        self.window_manager = window_manager
+        self.screen = screen
+        self.environment = dict(environment or {})
+        self.tray = None
         self.server = server
         self.site = site
         self.artifacts = artifacts
@@ -116,6 +125,8 @@ class DesktopSession:
             self.workdir = tempfile.mkdtemp(prefix="quillo-desktop-")
             self._start_x_server()
             self._start_session_bus()
+            if self.window_manager:
+                self._start_window_manager()
             if self.serve:
                 self._start_content_server()
             else:
@@ -194,7 +205,7 @@ class DesktopSession:
         try:
             process = subprocess.Popen(
                 ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                 f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp", "-noreset"],
+                 f"{self.screen[0]}x{self.screen[1]}x24", "-nolisten", "tcp", "-noreset"],
                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                 pass_fds=(write_end,), start_new_session=True)
             self.processes.append(process)
@@ -226,6 +237,86 @@ class DesktopSession:
                    what="the session bus")
         if process.poll() is not None:
             raise DesktopError("the session bus did not start")
+
+    def _start_window_manager(self):
+        """Openbox with its stock configuration (the session's own
+        XDG_CONFIG_HOME holds none); QUILLO_DESKTOP_WM names another
+        window manager command for a manual run (e.g. "xfwm4", "mutter --x11")."""
+        command = os.environ.get("QUILLO_DESKTOP_WM", "openbox --sm-disable").split()
+        process = self._spawn(command, "window-manager", env=self.env())
+        wait_until(lambda: process.poll() is not None
+                   or "window id" in self._root_property("_NET_SUPPORTING_WM_CHECK"), 30,
+                   what="the window manager")
+        if process.poll() is not None:
+            raise DesktopError(f"{command[0]} did not start")
+
+    def start_tray(self):
+        """A system tray host (XEmbed) in a panel along the bottom of the
+        screen, reserving its strip of the screen (_NET_WM_STRUT_PARTIAL);
+        returns once it owns the tray selection."""
+        self.tray = self._spawn(
+            ["trayer", "--edge", "bottom", "--align", "right", "--widthtype", "pixel",
+             "--width", "200", "--heighttype", "pixel", "--height", str(PANEL_HEIGHT),
+             "--SetDockType", "true", "--SetPartialStrut", "true", "--transparent", "false",
+             "--expand", "false"], "trayer", env=self.env())
+        wait_until(lambda: self.tray.poll() is not None or self.tray_owned(), 30,
+                   what="the tray host")
+        if self.tray.poll() is not None:
+            raise DesktopError("trayer did not start")
+
+    def tray_owned(self):
+        """Whether a tray host holds the screen's system tray selection."""
+        _, out = self._x("xdotool", "search", "--onlyvisible", "--class", "trayer")
+        return bool(out.split()) and self.work_area()[3] < self.screen[1]
+
+    def tray_icon(self, timeout=30):
+        """The program's icon window embedded in the tray host."""
+        def icon():
+            for window in self.windows("", visible_only=True):
+                try:
+                    x, y, width, height = self.geometry(window)
+                except KeyError:  # gone meanwhile
+                    continue
+                if (width <= 64 and height <= 64 and y >= self.screen[1] - PANEL_HEIGHT
+                        and 0 <= x < self.screen[0] and self.window_pid(window) == self.program.pid):
+                    return window
+            return None
+        return wait_until(icon, timeout, interval=0.2, what="the program's tray icon")
+
+    def window_pid(self, window):
+        _, out = self._x("xdotool", "getwindowpid", window)
+        return int(out) if out.strip().isdigit() else None
+
+    def click_window(self, window):
+        x, y, width, height = self.geometry(window)
+        self.click(x + width // 2, y + height // 2)
+
+    def _root_property(self, name):
+        _, out = self._x("xprop", "-root", name)
+        return out
+
+    def active_window(self):
+        """The window the window manager has made active (_NET_ACTIVE_WINDOW)."""
+        found = re.search(r"window id # (0x[0-9a-f]+)",
+                          self._root_property("_NET_ACTIVE_WINDOW"))
+        return str(int(found.group(1), 16)) if found else None
+
+    def work_area(self):
+        """The screen less the panels' reserved strips (_NET_WORKAREA):
+        (left, top, width, height)."""
+        found = re.search(r"= (\d+), (\d+), (\d+), (\d+)", self._root_property("_NET_WORKAREA"))
+        if found is None:
+            return (0, 0) + tuple(self.screen)
+        return tuple(int(v) for v in found.groups())
+
+    def is_iconic(self, window):
+        return "window state: Iconic" in self._property(window, "WM_STATE")
+
+    def asks_for_attention(self, window):
+        """Whether the window demands the user's attention: the window
+        manager's mark (_NET_WM_STATE_DEMANDS_ATTENTION) or the urgency hint."""
+        return ("DEMANDS_ATTENTION" in self.wm_state(window)
+                or "urgency hint bit is set" in self._property(window, "WM_HINTS"))
 
     def _start_content_server(self, port=0):
         self.server_address = start_site_server(self._spawn, self.server, self.site,
@@ -272,6 +363,7 @@ class DesktopSession:
         env["XDG_RUNTIME_DIR"] = self.workdir
         if self.bus_address:
             env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
+        env.update(self.environment)
         return env
 
     def program_command(self, program=None):
@@ -368,7 +460,14 @@ class DesktopSession:
 
     def stacking_order(self):
         """The screen's mapped top-level windows, top-most first, as the X
-        server stacks them."""
+        server stacks them (as the window manager lists its clients, where
+        one runs: they stand in its frames)."""
+        if self.window_manager:
+            listed = [str(int(w, 16)) for w in
+                      re.findall(r"0x[0-9a-f]+", self._root_property("_NET_CLIENT_LIST_STACKING"))]
+            _, out = self._x("xdotool", "search", "--onlyvisible", "--name", ".")
+            mapped = set(out.split())
+            return [w for w in reversed(listed) if w in mapped]
         _, out = self._x("xwininfo", "-root", "-children")
         listed = [str(int(w, 16)) for w in re.findall(r"^\s+(0x[0-9a-f]+)", out, re.M)]
         _, out = self._x("xdotool", "search", "--onlyvisible", "--name", ".")

@@ -636,6 +636,12 @@ class DesktopTest(unittest.TestCase):
             self.assertEqual(first["stored"], "")
             self.assertIn("quillo_visitor=" + visitor, second["cookie"])
             self.assertEqual(second["stored"], visitor)
+            # The browser engine keeps its files in the program's own
+            # directories and nowhere else.
+            for home in ("XDG_DATA_HOME", "XDG_CACHE_HOME"):
+                base = desktop.env()[home]
+                self.assertEqual(os.listdir(base), ["quillo"], home)
+                self.assertEqual(os.listdir(os.path.join(base, "quillo")), ["engine"], home)
 
     def test_options_menu_in_configured_language_quits(self):
         for language in ("1", "3"):

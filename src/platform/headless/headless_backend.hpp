@@ -48,6 +48,7 @@ public:
     void windowCreated(ui::Window& window) override;
     void windowDestroyed(ui::Window& window) override;
     void windowRaised(ui::Window& window) override;
+    void windowActivated(ui::Window& window) override;
     void windowChanged(ui::Window& window, ui::WindowProperty property) override;
     void controlChanged(ui::Window& window, ui::Control& control,
                         ui::ControlProperty property) override;
@@ -112,6 +113,7 @@ public:
     std::optional<ui::Rect> createdGeometry(std::string_view window) const;
     int destroyedCount(std::string_view window) const;
     int raisedCount(std::string_view window) const;
+    int activatedCount(std::string_view window) const;
     bool quitRequested() const { return quitRequested_; }
     // The page set for browser views whose renderer ended twice; empty: none.
     const std::filesystem::path& crashedPage() const { return crashedPage_; }
@@ -188,6 +190,7 @@ private:
     std::map<std::string, ui::Rect, std::less<>> createdGeometry_;
     std::vector<std::string> destroyed_;
     std::vector<std::string> raised_;
+    std::vector<std::string> activated_;
     bool quitRequested_ = false;
     std::map<std::pair<std::string, std::string>, std::vector<Text>> navigations_;
     std::vector<BrowserCall> browserCalls_;

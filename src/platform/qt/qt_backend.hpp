@@ -20,6 +20,7 @@ class QWebEngineProfile;
 namespace quillo::qt {
 
 class WindowView;
+class AttentionRefusal;
 
 // The real backend: Qt 6 Widgets windows with Qt WebEngine browser views.
 // Owns the QApplication, so construct it before anything else of the
@@ -47,6 +48,7 @@ public:
     void windowCreated(ui::Window& window) override;
     void windowDestroyed(ui::Window& window) override;
     void windowRaised(ui::Window& window) override;
+    void windowActivated(ui::Window& window) override;
     void windowChanged(ui::Window& window, ui::WindowProperty property) override;
     void controlChanged(ui::Window& window, ui::Control& control,
                         ui::ControlProperty property) override;
@@ -61,9 +63,8 @@ public:
     ui::Point pointerPosition() override;
     void quit() override;
 
-    // Brings a shown window in front of the others and gives it the focus,
-    // also when it was minimized (a later start of the program handing over).
-    void bringToFront(const ui::Window& window);
+    // The language screen readers name the picture buttons in.
+    void setSpokenLanguage(ui::SpokenLanguage language) { spokenLanguage_ = language; }
 
     // BlockingCallRunner
     void runBlocking(const std::function<void()>& work) override;
@@ -78,6 +79,9 @@ private:
     // Shows the new windows that are still visible in the model.
     void presentPending();
     void deleteClosedViews();
+    // A window in use that closes gives the focus to the main window, so
+    // that the window manager hands it to no other (the pop-under).
+    void handFocusOn(const WindowView& leaving);
     // Closes the pages of the options dialog that have left the model but
     // stay on the screen until the next page stands (or the loop turns).
     void retireDialogs();
@@ -89,13 +93,16 @@ private:
     std::array<char*, 2> argv_;
     std::unique_ptr<QApplication> application_;
     std::unique_ptr<QWebEngineProfile> profile_;
+    // Advertisement windows never ask for the user's attention.
+    std::unique_ptr<AttentionRefusal> attentionRefusal_;
     ui::WindowModel* model_ = nullptr;
     std::map<const ui::Window*, std::unique_ptr<WindowView>> views_;
     std::vector<std::unique_ptr<WindowView>> retiring_;
     std::vector<const ui::Window*> pendingPresent_;  // created, not shown yet
-    const WindowView* mainView_ = nullptr;           // the first window: the main window
+    WindowView* mainView_ = nullptr;                 // the first window: the main window
     QEventLoop* mainLoop_ = nullptr;                 // while run() runs it
     bool quitRequested_ = false;
+    ui::SpokenLanguage spokenLanguage_ = ui::SpokenLanguage::Simplified;
 };
 
 }  // namespace quillo::qt

@@ -10,12 +10,14 @@
 
 #include "platform/qt/browser_view.hpp"
 #include "platform/qt/control_properties.hpp"
+#include "platform/qt/display_platform.hpp"
 #include "platform/qt/frame_counter.hpp"
 #include "platform/qt/picture_box.hpp"
 #include "platform/qt/qt_text.hpp"
 #include "platform/qt/skinned_menu.hpp"
 #include "platform/qt/window_background.hpp"
 #include "platform/qt/window_role.hpp"
+#include "platform/qt/x11_window_hints.hpp"
 
 namespace quillo::qt {
 namespace {
@@ -207,12 +209,6 @@ void WindowView::applyWindow(const ui::Window& window, ui::WindowProperty proper
         case ui::WindowProperty::KeepOnTop:
             applyKeepOnTop(window);
             break;
-        case ui::WindowProperty::KeepCaptionActive:
-            if (window.keepCaptionActive() && isVisible()) {
-                QWidget::raise();
-                activateWindow();
-            }
-            break;
         case ui::WindowProperty::BackgroundPicture:
             applyBackgroundPicture(window);
             break;
@@ -231,9 +227,31 @@ void WindowView::applyGeometry(const ui::Window& window) {
     setGeometry(wanted);
 }
 
+void WindowView::activate() {
+    if (closed_ || !isVisible()) {
+        return;
+    }
+    const Applying applying(applying_);
+    restoreFromMinimised();
+    QWidget::raise();
+    activateWindow();
+}
+
+void WindowView::restoreFromMinimised() {
+    if (!isMinimized()) {
+        return;
+    }
+    // The hint goes first: the window manager reads it when the window maps.
+    clearIconicHint(*this);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+}
+
 void WindowView::applyVisible(const ui::Window& window) {
     const Applying applying(applying_);
     if (window.visible()) {
+        // A window minimised for want of a tray and hidden once one came
+        // still holds its minimised state: it comes back restored.
+        restoreFromMinimised();
         showAgain(*this, window.definition().role);
     } else {
         hide();
@@ -398,7 +416,13 @@ void WindowView::reportGeometry() {
     if (window == nullptr) {
         return;
     }
-    const ui::Rect moved{actual.x(), actual.y(), actual.width(), actual.height()};
+    ui::Rect moved{actual.x(), actual.y(), actual.width(), actual.height()};
+    if (!clientPlacesWindows()) {
+        // The compositor keeps the place to itself: what the toolkit reports
+        // is no place on the screen, and the stored one stays.
+        moved.left = window->left();
+        moved.top = window->top();
+    }
     if (window->geometry() != moved) {
         const Applying applying(applying_);
         window->setGeometry(moved);

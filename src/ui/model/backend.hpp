@@ -18,7 +18,6 @@ enum class WindowProperty {
     Title,
     State,
     KeepOnTop,
-    KeepCaptionActive,
     BackgroundPicture,  // painted under the controls
 };
 
@@ -56,6 +55,10 @@ public:
     // new window, modal or not, comes to the front through windowCreated;
     // Window::modal() tells whether it withholds input from the others.)
     virtual void windowRaised(Window& window) = 0;
+    // The user asked for the window (its tray icon, a second start): show it
+    // restored from minimised, raise it and give it the keyboard focus. A
+    // command, not a state: every call acts.
+    virtual void windowActivated(Window& window) = 0;
 
     virtual void windowChanged(Window& window, WindowProperty property) = 0;
     virtual void controlChanged(Window& window, Control& control, ControlProperty property) = 0;

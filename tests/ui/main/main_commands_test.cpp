@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -224,16 +226,28 @@ INSTANTIATE_TEST_SUITE_P(Cases, CloseButton,
                              return std::string(info.param.name);
                          });
 
-TEST_F(MainCommands, TrayBringsTheWindowBackAndKeepsTheIcon) {
+TEST_F(MainCommands, TrayBringsTheWindowBackActivatedEveryTimeAndKeepsTheIcon) {
+    const auto activations = [this] {
+        const std::vector<std::string> journal = h.journal();
+        return std::count(journal.begin(), journal.end(), "activated MainWindow");
+    };
     h.setConfig("Tray", "1");
-    for (int code : {1, 2}) {
+    int restores = 0;
+    for (int code : {1, 2, 1}) {
         h.click("MainWindow", "关闭按钮");
         EXPECT_FALSE(h.main().visible());
         h.trayAction(code);
+        ++restores;
         EXPECT_TRUE(h.main().visible());
-        EXPECT_TRUE(h.main().keepCaptionActive());
+        EXPECT_EQ(activations(), restores) << "restore " << restores;
     }
-    EXPECT_EQ(h.trayIcons().size(), 2u);
+    // A click on the icon of a window already shown (behind others, or
+    // minimised by the user) brings it to the front as well.
+    h.main().setState(ui::WindowState::Minimized);
+    h.trayAction(1);
+    EXPECT_EQ(h.main().state(), ui::WindowState::Normal);
+    EXPECT_EQ(activations(), restores + 1);
+    EXPECT_EQ(h.trayIcons().size(), 3u);
     h.click("MainWindow", "关闭按钮");
     h.trayAction(4);
     EXPECT_FALSE(h.main().visible());
