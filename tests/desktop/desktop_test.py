@@ -284,8 +284,10 @@ def advert_text_pixels(shot, left, top):
 
 def working_windows(desktop):
     """The program's visible windows other than the corner pop-up, which
-    stands on the screen for about 15 seconds after start-up."""
-    return [w for w in desktop.windows() if desktop.title(w) != CORNER_TITLE]
+    stands on the screen for about 15 seconds after start-up, and the
+    pop-under, which opens a minute after it (a slow machine reaches it)."""
+    advertisements = {CORNER_TITLE, display_name("1") + " 背投广告"}
+    return [w for w in desktop.windows() if desktop.title(w) not in advertisements]
 
 
 def page_is_shown(shot, geometry):
