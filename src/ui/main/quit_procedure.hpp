@@ -9,7 +9,7 @@ class App;
 // The exit pages share this wait: the user is leaving, so a server that is
 // slow or does not answer holds the program for no longer than this after
 // Quit, whatever the content client's own time-outs.
-inline constexpr std::chrono::milliseconds kQuitWait{2000};
+inline constexpr std::chrono::milliseconds kQuitWait{1500};
 
 // Quitting from the menu or the close button. With the start-up switch on,
 // the program ends at once. Otherwise the exit pages are asked, always all

@@ -130,12 +130,10 @@ INSTANTIATE_TEST_SUITE_P(
         SlowQuitCase{"Silent", std::chrono::seconds(60), {"ads/ttkg.html"}, "1"},
         // Each answer well within a wait of its own, but three of them would
         // take longer than the wait: the third is not asked.
-        SlowQuitCase{"SlowerThanTheWaitInAll",
-                     std::chrono::milliseconds(1500),
-                     {"ads/ttkg.html", "ads/rjyyqz.html"},
-                     "1"},
+        SlowQuitCase{
+            "SlowerThanTheWaitInAll", kQuitWait * 2 / 3, {"ads/ttkg.html", "ads/rjyyqz.html"}, "1"},
         // Slow, but done within the wait: every answer counts.
-        SlowQuitCase{"SlowWithinTheWait", std::chrono::milliseconds(400), kExitPages, "3"}),
+        SlowQuitCase{"SlowWithinTheWait", kQuitWait / 5, kExitPages, "3"}),
     [](const ::testing::TestParamInfo<SlowQuitCase>& info) {
         return std::string(info.param.name);
     });
