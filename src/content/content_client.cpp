@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -64,9 +65,6 @@ struct ContentClient::Impl {
         CURL* h = handle.get();
         curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
         curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
-        curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS,
-                         static_cast<long>(limits.connectTimeout.count()));
-        curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.requestTimeout.count()));
         curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
         curl_easy_setopt(h, CURLOPT_MAXREDIRS, limits.maxRedirects);
         // Only web addresses, for the first request and for every redirect.
@@ -84,8 +82,9 @@ struct ContentClient::Impl {
 
     enum class Outcome { Answered, Failed, TimedOut };
 
-    // One transfer; may run on any thread, one at a time.
-    Outcome perform(const Text& address) {
+    // One transfer, given up after `timeOut` (positive) or the client's own
+    // time-outs, whichever is shorter; may run on any thread, one at a time.
+    Outcome perform(const Text& address, std::chrono::milliseconds timeOut) {
         const std::lock_guard lock(transfer);
         body.clear();
         failure = "no HTTP client";
@@ -93,6 +92,10 @@ struct ContentClient::Impl {
             return Outcome::Failed;
         }
         CURL* h = handle.get();
+        curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS,
+                         static_cast<long>(std::min(limits.connectTimeout, timeOut).count()));
+        curl_easy_setopt(h, CURLOPT_TIMEOUT_MS,
+                         static_cast<long>(std::min(limits.requestTimeout, timeOut).count()));
         curl_easy_setopt(h, CURLOPT_URL, address.c_str());
         const CURLcode code = curl_easy_perform(h);
         if (code != CURLE_OK) {
@@ -161,13 +164,23 @@ void ContentClient::setLogSink(LogSink sink) {
 }
 
 Text ContentClient::fetchPage(std::string_view path) {
+    return fetchPage(path, impl_->limits.requestTimeout);
+}
+
+Text ContentClient::fetchPage(std::string_view path, std::chrono::milliseconds timeOut) {
     const Text address = pageAddress(path);
     if (impl_->failingFast()) {
         impl_->report(address, "not asked: the server let a request time out a moment ago");
         return {};
     }
+    // libcurl takes a time-out of 0 for none at all.
+    if (timeOut <= std::chrono::milliseconds::zero()) {
+        impl_->report(address, "not asked: no time left for it");
+        return {};
+    }
     Impl::Outcome outcome = Impl::Outcome::Failed;
-    runner_.runBlocking([this, &address, &outcome] { outcome = impl_->perform(address); });
+    runner_.runBlocking(
+        [this, &address, &outcome, timeOut] { outcome = impl_->perform(address, timeOut); });
     switch (outcome) {
         case Impl::Outcome::Answered:
             impl_->failFastUntil.reset();

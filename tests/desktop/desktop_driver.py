@@ -593,3 +593,119 @@ class SilentServer:
         for connection in self.connections:
             connection.close()
         return False
+
+
+class RelayServer:
+    """A server on a free port of 127.0.0.1 that passes every connection
+    through to an upstream server until silence() is called; from then on it
+    takes every request, on connections old and new, and answers none. It
+    notes the paths asked while it is silent, in order."""
+
+    REQUEST_LINE = re.compile(rb"(?:GET|HEAD|POST) (\S+) HTTP/1\.[01]\r\n")
+
+    def __init__(self, upstream):
+        found = re.match(r"http://([^:/]+):(\d+)/", upstream)
+        if not found:
+            raise DesktopError("not an http://host:port/ address: " + upstream)
+        self.upstream = (found.group(1), int(found.group(2)))
+        self.listener = None
+        self.address = None
+        self.silent = threading.Event()
+        self.stopping = threading.Event()
+        self.lock = threading.Lock()
+        self.sockets = []
+        self.asked_while_silent = []
+
+    def __enter__(self):
+        self.listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        self.listener.bind(("127.0.0.1", 0))
+        self.listener.listen(64)
+        self.listener.settimeout(0.2)
+        self.address = f"http://127.0.0.1:{self.listener.getsockname()[1]}/"
+        threading.Thread(target=self._accept, daemon=True).start()
+        return self
+
+    def __exit__(self, *exc):
+        self.stopping.set()
+        self.listener.close()
+        with self.lock:
+            for sock in self.sockets:
+                try:
+                    sock.close()
+                except OSError:
+                    pass
+        return False
+
+    def silence(self):
+        self.silent.set()
+
+    def paths_asked_while_silent(self):
+        with self.lock:
+            return list(self.asked_while_silent)
+
+    def _keep(self, sock):
+        with self.lock:
+            self.sockets.append(sock)
+        return sock
+
+    def _accept(self):
+        while not self.stopping.is_set():
+            try:
+                client, _ = self.listener.accept()
+            except socket.timeout:
+                continue
+            except OSError:
+                return
+            self._keep(client)
+            threading.Thread(target=self._serve, args=(client,), daemon=True).start()
+
+    def _serve(self, client):
+        upstream = None
+        if not self.silent.is_set():
+            try:
+                upstream = self._keep(socket.create_connection(self.upstream, timeout=10))
+                upstream.settimeout(None)
+            except OSError:
+                client.close()
+                return
+            threading.Thread(target=self._pass_back, args=(upstream, client), daemon=True).start()
+        client.settimeout(0.2)
+        while not self.stopping.is_set():
+            try:
+                data = client.recv(65536)
+            except socket.timeout:
+                continue
+            except OSError:
+                break
+            if not data:
+                break
+            if self.silent.is_set() or upstream is None:
+                # Taken, noted, never answered.
+                with self.lock:
+                    self.asked_while_silent.extend(
+                        m.group(1).decode("latin-1") for m in self.REQUEST_LINE.finditer(data))
+                continue
+            try:
+                upstream.sendall(data)
+            except OSError:
+                break
+        client.close()
+        if upstream is not None:
+            upstream.close()
+
+    def _pass_back(self, upstream, client):
+        while True:
+            try:
+                data = upstream.recv(65536)
+            except OSError:
+                break
+            if not data:
+                break
+            try:
+                client.sendall(data)
+            except OSError:
+                break
+        try:
+            client.shutdown(socket.SHUT_WR)
+        except OSError:
+            pass

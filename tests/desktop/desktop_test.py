@@ -16,12 +16,13 @@ import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 import urllib.request
 
-from desktop_driver import (SCREEN_HEIGHT, SCREEN_WIDTH, DesktopSession, SilentServer,
-                            colour_distance, wait_until)
+from desktop_driver import (SCREEN_HEIGHT, SCREEN_WIDTH, DesktopSession, RelayServer,
+                            SilentServer, colour_distance, wait_until)
 
 PATHS = None
 
@@ -47,6 +48,8 @@ EXIT_CLOSE_BUTTON = (306, 10)
 
 # The content client's limit on one request, in seconds.
 REQUEST_TIME_OUT = 10
+# How long Quit waits for the exit pages in all, in seconds.
+QUIT_WAIT = 1.5
 
 NAME_PAGES = {"1": "namejt.html", "2": "nameft.html", "3": "nameyy.html"}
 OPTIONS_MENUS = {"1": "选项按钮菜单", "2": "繁体菜单", "3": "英文菜单"}
@@ -799,6 +802,37 @@ class DesktopTest(unittest.TestCase):
             print(f"{self.id()}: ended {ended_after:.1f} s after Quit", file=sys.stderr)
             # No second time-out: what is left is the engine's shutdown.
             self.assertLess(ended_after, 3.0)
+
+    def test_quit_on_a_server_fallen_silent_ends_within_the_quit_wait(self):
+        # The start-up is answered; then the server takes every request and
+        # answers none. Quit asks its first exit page, waits for it no longer
+        # than the quit's own wait, asks nothing more and ends the program.
+        with tempfile.TemporaryDirectory(prefix="quillo-site-") as site:
+            shutil.copytree(PATHS.site, site, dirs_exist_ok=True)
+            # No pop-under, whose timer would ask the server on its own.
+            with open(os.path.join(site, "ads", "btkg.html"), "wb") as page:
+                page.write("关".encode("gbk"))
+            with self.session(config_with(Language="1"), site=site) as desktop, \
+                    RelayServer(desktop.server_address) as relay:
+                desktop.server_address = relay.address
+                self.start_main_window(desktop, "1")
+                # The corner pop-up is the start-up's last step.
+                desktop.window_named(CORNER_TITLE, timeout=60)
+                desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
+                desktop.window_named(OPTIONS_MENUS["1"], timeout=30)
+
+                relay.silence()
+                desktop.keys("Up", "Return")
+                chosen = time.monotonic()
+                self.assertEqual(desktop.wait_program_end(REQUEST_TIME_OUT + 20), 0)
+                ended_after = time.monotonic() - chosen
+                print(f"{self.id()}: ended {ended_after:.1f} s after Quit", file=sys.stderr)
+                exit_pages = [p for p in relay.paths_asked_while_silent()
+                              if p in ("/ads/ttkg.html", "/ads/rjyyqz.html", "/ads/rjyy.html")]
+                self.assertEqual(exit_pages, ["/ads/ttkg.html"])
+                # One quit wait, then the engine's shutdown (under 3 s, see the
+                # silent-server test); far less than one request time-out.
+                self.assertLess(ended_after, QUIT_WAIT + 3.0)
 
     def test_unreachable_server_shows_local_page_whose_retry_reaches_the_site(self):
         with self.session(config_with(Language="1"), serve=False) as desktop:
