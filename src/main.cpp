@@ -64,8 +64,9 @@ int main(int argc, char** argv) {
     quillo::qt::QtBackend backend;
     quillo::LinuxPlatform platform(backend);
 
-    // Config.ini beside the program, or per user when the program directory
-    // is not writable; created from the shipped defaults when missing.
+    // Config.ini beside a portable program, per user for an installed one
+    // (or when the program directory is not writable); created from the
+    // shipped defaults when missing.
     const std::filesystem::path programDirectory = platform.programDirectory();
     const std::filesystem::path configDirectory =
         quillo::linux_platform::configDirectory(programDirectory);
