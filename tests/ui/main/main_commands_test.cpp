@@ -166,7 +166,6 @@ INSTANTIATE_TEST_SUITE_P(
         ContactCase{"NoSuchPage", std::nullopt, "影音", nullptr},
         ContactCase{"ServerError", test::PageReply{.status = 500, .body = "12345"}, "影音",
                     nullptr},
-        ContactCase{"Reset", test::PageReply{.resetWithoutAnswer = true}, "影音", nullptr},
         ContactCase{"LeadingBlank", body(" 123"), "影音", nullptr},
         ContactCase{"LineBreak", body("123\r\n"), "影音", nullptr},
         ContactCase{"Sign", body("-123"), "影音", nullptr},
