@@ -334,17 +334,25 @@ PLAY_CSS = """
 # The clip every play page plays (written by make_video.py).
 CLIP = "media/trailer.mp4"
 
-# What a play page tells the demo server about its video: playing, each new
-# second, pauses, errors and full screen on and off (read back from
-# /report/log by the desktop tests).
+# What a play page tells the demo server about its video: its first frame
+# presented, playing, each new second (with the frames shown and dropped so
+# far), pauses, errors and full screen on and off (read back from
+# /report/log by the desktop tests and the player benchmark).
 PLAY_SCRIPT = """
 var film = %d, video = document.getElementById('video');
 function report(event) {
   var q = 'film=' + film + '&event=' + event + '&time=' + video.currentTime.toFixed(2) +
           '&muted=' + (video.muted ? 1 : 0);
+  if (video.getVideoPlaybackQuality) {
+    var quality = video.getVideoPlaybackQuality();
+    q += '&frames=' + quality.totalVideoFrames + '&dropped=' + quality.droppedVideoFrames;
+  }
   fetch('/report?' + q, {cache: 'no-store'}).catch(function () {});
 }
 var second = -1;
+if (video.requestVideoFrameCallback) {
+  video.requestVideoFrameCallback(function () { report('first-frame'); });
+}
 video.addEventListener('playing', function () { report('playing'); });
 video.addEventListener('pause', function () { report('pause'); });
 video.addEventListener('error', function () { report('error'); });

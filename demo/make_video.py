@@ -24,7 +24,7 @@ ROOT = os.path.dirname(HERE)
 
 CLIP = "media/trailer.mp4"
 SECONDS = 6
-WIDTH, HEIGHT, RATE = 640, 360, 25
+WIDTH, HEIGHT, RATE = 1280, 720, 30
 TONE_HZ = 440
 
 

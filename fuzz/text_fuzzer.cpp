@@ -94,5 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (quillo::isWebAddress(text) || quillo::isChatAddress(text)) {
         require(!hasControlByte(text), "an address that may be opened holds no control byte");
     }
+    if (quillo::isWebAddress(text)) {
+        require(text.find(' ') == std::string::npos, "a web address holds no blank");
+    }
     return 0;
 }

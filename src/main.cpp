@@ -3,6 +3,7 @@
 // window's created event.
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "content/decipher.hpp"
 #include "content/server_addresses.hpp"
 #include "core/version.hpp"
+#include "i18n/language.hpp"
 #include "platform/linux/config_location.hpp"
 #include "platform/linux/linux_platform.hpp"
 #include "platform/linux/successor_process.hpp"
@@ -46,6 +48,12 @@ int main(int argc, char** argv) {
         case quillo::CommandLine::Action::Run:
             break;
     }
+    if (const std::string_view missing =
+            quillo::qt::missingDisplayMessage([](const char* name) { return std::getenv(name); });
+        !missing.empty()) {
+        std::fprintf(stderr, "quillo: %.*s\n", static_cast<int>(missing.size()), missing.data());
+        return 1;
+    }
 
     // A restarted program begins only once its predecessor has ended, so
     // that it never meets its windows, tray icon or single-instance socket.
@@ -58,8 +66,9 @@ int main(int argc, char** argv) {
     quillo::qt::QtBackend backend;
     quillo::LinuxPlatform platform(backend);
 
-    // Config.ini beside the program, or per user when the program directory
-    // is not writable; created from the shipped defaults when missing.
+    // Config.ini beside a portable program, per user for an installed one
+    // (or when the program directory is not writable); created from the
+    // shipped defaults when missing.
     const std::filesystem::path programDirectory = platform.programDirectory();
     const std::filesystem::path configDirectory =
         quillo::linux_platform::configDirectory(programDirectory);
@@ -69,6 +78,11 @@ int main(int argc, char** argv) {
     }
     quillo::ConfigStore config(configDirectory);
     config.setLogSink(log);
+    // Screen readers name the picture buttons in the configured language.
+    backend.setSpokenLanguage(quillo::pickByLanguage(
+        quillo::languageByNumber(config.readConfig("Language")),
+        quillo::ui::SpokenLanguage::Simplified, quillo::ui::SpokenLanguage::Traditional,
+        quillo::ui::SpokenLanguage::English));
 
     const std::string serverCipher = line.contentServer.empty()
                                          ? std::string(quillo::serverAddressCipher())
@@ -82,6 +96,7 @@ int main(int argc, char** argv) {
     log(quillo::LogLevel::Info, "quillo.content", "content server " + content.baseAddress());
 
     quillo::App app(config, content, platform, windows);
+    app.setLogSink(log);
     app.bindBehaviours();
 
     // One program per Config.ini: a later start hands over to the running
@@ -89,16 +104,13 @@ int main(int argc, char** argv) {
     quillo::qt::SingleInstance instance(
         quillo::linux_platform::instanceSocketPath(config.path()).string());
     // The hand-over is never held behind a request: it takes effect at once.
-    const bool handedOver = instance.handOverOrListen([&windows, &backend] {
+    const bool handedOver = instance.handOverOrListen([&windows] {
         if (windows.find(quillo::ui::kMainWindow) == nullptr) {
             return;
         }
         quillo::ui::EventArgs click;
         click.code = 1;
         windows.raiseAtOnce(quillo::ui::kMainWindow, "", quillo::ui::EventKind::TrayAction, click);
-        if (const quillo::ui::Window* main = windows.find(quillo::ui::kMainWindow)) {
-            backend.bringToFront(*main);
-        }
     });
     if (handedOver) {
         log(quillo::LogLevel::Info, "quillo.app", "handed over to the running program");

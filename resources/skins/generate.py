@@ -8,6 +8,7 @@ script's folder):
   Icon/TrayLOGO.ico              the tray icon (16, 32 and 48 pixels)
   Html/Loading.html              the local loading page
   Html/Unreachable.*.html        the "service cannot be reached" page, per language
+  Html/Crashed.*.html            the "page stopped working" page of a browser view, per language
   Language/*.db                  the three language tables (GBK, CRLF)
   Config.ini                     the delivered settings (CRLF)
 
@@ -641,6 +642,96 @@ def unreachable_html(texts):
     return UNREACHABLE_HTML.format(address=RETRY_ADDRESS, **texts)
 
 
+# The page a browser view shows when the engine's process drawing its page
+# ended twice within a minute, one per interface language. The program loads
+# it with the address of the page that stopped as its fragment; the reload
+# link leads back there (web and local pages only).
+CRASHED_TEXTS = {
+    "Crashed.zh-CN.html": {
+        "lang": "zh-CN",
+        "title": "页面已停止运行",
+        "heading": "页面已停止运行",
+        "hint": "显示此页面的进程意外退出。可以重新载入页面。",
+        "reload": "重新载入",
+    },
+    "Crashed.zh-TW.html": {
+        "lang": "zh-TW",
+        "title": "頁面已停止執行",
+        "heading": "頁面已停止執行",
+        "hint": "顯示此頁面的處理程序意外結束。可以重新載入頁面。",
+        "reload": "重新載入",
+    },
+    "Crashed.en.html": {
+        "lang": "en",
+        "title": "Page stopped",
+        "heading": "This page stopped working",
+        "hint": "The process showing this page ended unexpectedly. You can load the page again.",
+        "reload": "Reload",
+    },
+}
+
+CRASHED_HTML = """<!DOCTYPE html>
+<html lang="{lang}">
+<head>
+<meta charset="utf-8">
+<title>{title}</title>
+<style>
+  html, body {{ margin: 0; height: 100%; overflow: hidden; }}
+  body {{
+    background: radial-gradient(ellipse at center, #262c33 0%, #1b1f24 55%, #14171b 100%);
+    color: #ececec;
+    font-family: "WenQuanYi Zen Hei", "Microsoft YaHei", sans-serif;
+    display: flex; align-items: center; justify-content: center;
+    user-select: none; cursor: default;
+  }}
+  .box {{ text-align: center; max-width: 520px; padding: 0 24px; }}
+  .mark {{
+    width: 56px; height: 56px; margin: 0 auto 22px; box-sizing: border-box;
+    border-radius: 50%; border: 4px solid #e0a030;
+    color: #e0a030; font: bold 32px/48px sans-serif;
+  }}
+  h1 {{ font-size: 18px; font-weight: normal; letter-spacing: 1px; margin: 0; }}
+  .hint {{ margin-top: 12px; font-size: 13px; color: #9aa3ad; line-height: 1.6; }}
+  a.reload {{
+    display: none; margin-top: 26px; min-width: 96px; padding: 9px 24px;
+    border-radius: 4px; background: #91bb00; color: #14171b;
+    font-size: 14px; text-decoration: none; cursor: pointer;
+  }}
+  a.reload.ready {{ display: inline-block; }}
+  a.reload:hover {{ background: #a5d100; }}
+</style>
+</head>
+<body>
+<div class="box">
+  <div class="mark">!</div>
+  <h1>{heading}</h1>
+  <div class="hint">{hint}</div>
+  <a class="reload" id="reload">{reload}</a>
+</div>
+<script>
+  (function () {{
+    var page = "";
+    try {{
+      page = decodeURIComponent(location.hash.slice(1));
+    }} catch (e) {{
+      page = "";
+    }}
+    if (/^(?:https?|file):/i.test(page)) {{
+      var reload = document.getElementById("reload");
+      reload.setAttribute("href", page);
+      reload.classList.add("ready");
+    }}
+  }})();
+</script>
+</body>
+</html>
+"""
+
+
+def crashed_html(texts):
+    return CRASHED_HTML.format(**texts)
+
+
 def ini_bytes(pairs):
     lines = ["[Config]"] + [f"{k}={v}" for k, v in pairs]
     return ("\r\n".join(lines) + "\r\n").encode("gbk")
@@ -703,6 +794,8 @@ def generate(out):
     write_bytes(os.path.join(out, "Html", "Loading.html"), LOADING_HTML.encode("utf-8"))
     for name, texts in UNREACHABLE_TEXTS.items():
         write_bytes(os.path.join(out, "Html", name), unreachable_html(texts).encode("utf-8"))
+    for name, texts in CRASHED_TEXTS.items():
+        write_bytes(os.path.join(out, "Html", name), crashed_html(texts).encode("utf-8"))
     for name, pairs in LANGUAGE_TABLES.items():
         write_bytes(os.path.join(out, "Language", name), ini_bytes(pairs))
     write_bytes(os.path.join(out, "Config.ini"), ini_bytes(CONFIG))

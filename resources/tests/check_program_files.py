@@ -191,6 +191,33 @@ def check_unreachable_pages(html_dir, problems):
             problems.append(f"Html/{name}: does not say the service cannot be reached")
 
 
+# The page a browser view shows after its renderer ended twice, per language
+# (see src/ui/main/crashed_page.hpp): the words that say so, and the reload
+# link, whose address the page takes from its fragment.
+CRASHED_PAGES = {
+    "Crashed.zh-CN.html": "页面已停止运行",
+    "Crashed.zh-TW.html": "頁面已停止執行",
+    "Crashed.en.html": "stopped working",
+}
+RELOAD_LINK = 'id="reload"'
+
+
+def check_crashed_pages(html_dir, problems):
+    for name, words in CRASHED_PAGES.items():
+        path = os.path.join(html_dir, name)
+        if not os.path.isfile(path):
+            problems.append(f"Html/{name}: missing")
+            continue
+        with open(path, encoding="utf-8") as f:
+            text = f.read()
+        if text.count(RELOAD_LINK) != 1 or "location.hash" not in text:
+            problems.append(f"Html/{name}: no single reload link to the page in its fragment")
+        if re.search(r"(?:src|href)\s*=|url\(|@import|https?://", text, re.IGNORECASE):
+            problems.append(f"Html/{name}: refers to an outside resource")
+        if words not in text:
+            problems.append(f"Html/{name}: does not say the page stopped working")
+
+
 def check_language_tables(lang_dir, problems):
     for name in LANGUAGE_TABLES:
         path = os.path.join(lang_dir, name)
@@ -224,6 +251,7 @@ def main():
     check_icon(os.path.join(root, "Icon", "TrayLOGO.ico"), problems)
     check_loading_page(os.path.join(root, "Html", "Loading.html"), problems)
     check_unreachable_pages(os.path.join(root, "Html"), problems)
+    check_crashed_pages(os.path.join(root, "Html"), problems)
     check_language_tables(os.path.join(root, "Language"), problems)
     check_config(os.path.join(root, "Config.ini"), problems)
     for p in problems:

@@ -30,6 +30,16 @@ void App::addStartStep(std::function<void()> step) {
     startSteps_.push_back(std::move(step));
 }
 
+void App::setLogSink(LogSink sink) {
+    log_ = std::move(sink);
+}
+
+void App::log(LogLevel level, std::string_view category, std::string_view message) const {
+    if (log_) {
+        log_(level, category, message);
+    }
+}
+
 std::filesystem::path App::skinFile(std::string_view file) const {
     return programDirectory_ / "Skins" / "Default" / file;
 }

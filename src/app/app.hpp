@@ -7,6 +7,7 @@
 #include "app/run_state.hpp"
 #include "config/config_store.hpp"
 #include "content/content_client.hpp"
+#include "core/log.hpp"
 #include "platform/platform.hpp"
 #include "ui/model/window_model.hpp"
 
@@ -42,6 +43,11 @@ public:
     Platform& platform() { return platform_; }
     ui::WindowModel& windows() { return windows_; }
 
+    // Where behaviours report what a user or operator may need to know.
+    // Without a sink the messages are dropped.
+    void setLogSink(LogSink sink);
+    void log(LogLevel level, std::string_view category, std::string_view message) const;
+
     // Program directory + "Skins/Default/" + file.
     std::filesystem::path skinFile(std::string_view file) const;
     std::filesystem::path programDirectory() const { return programDirectory_; }
@@ -53,6 +59,7 @@ private:
     ui::WindowModel& windows_;
     std::filesystem::path programDirectory_;
     RunState state_;
+    LogSink log_;
     std::vector<std::function<void()>> startSteps_;
 };
 

@@ -10,14 +10,18 @@ constexpr std::string_view kServerOption = "--content-server";
 // A base address the client can append page paths to: http:// or https://,
 // a host, no blanks or control characters, and its own trailing '/'.
 std::string refusalOf(std::string_view address) {
-    if (!isWebAddress(address)) {
-        return "the content server address must start with http:// or https:// "
-               "and hold no blanks or control characters";
-    }
-    const std::size_t hostStart = address.find("//") + 2;
-    const std::size_t hostEnd = address.find_first_of("/?#", hostStart);
-    if (hostEnd == hostStart || address.find(' ') != std::string_view::npos) {
-        return "the content server address has no host";
+    switch (webAddressFault(address)) {
+        case AddressFault::NotWeb:
+            return "the content server address must start with http:// or https://";
+        case AddressFault::ControlCharacter:
+            return "the content server address must not hold control characters";
+        case AddressFault::NoHost:
+            return "the content server address has no host";
+        case AddressFault::Blank:
+            return "the content server address must not hold a blank (write %20 for one "
+                   "in a path)";
+        case AddressFault::None:
+            break;
     }
     if (!address.ends_with('/')) {
         return "the content server address must end with '/' (page paths such as "
@@ -71,19 +75,20 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments) {
 
 std::string helpText(std::string_view programName) {
     const std::string name(programName);
-    return "usage: " + name + " [--content-server URL]\n" + "       " + name +
+    return "Usage: " + name + " [--content-server URL]\n" + "  or:  " + name +
            " --help | --version\n"
            "\n"
            "A desktop client for the Quillo film and TV site.\n"
            "\n"
            "  --content-server URL  use the content server at URL for this run instead\n"
            "                        of the address built into the program; http:// or\n"
-           "                        https://, ending with '/'\n"
+           "                        https://, a host, no blank, ending with '/'\n"
            "  --help                show this help and end\n"
            "  --version             show the program's version and end\n"
            "\n"
-           "Settings live in Config.ini beside the program, or in\n"
-           "$XDG_CONFIG_HOME/quillo/ when the program's directory is not writable.\n"
+           "An installed program keeps each user's settings in\n"
+           "$XDG_CONFIG_HOME/quillo/Config.ini (~/.config/quillo/), created from the\n"
+           "shipped defaults; a portable copy keeps its Config.ini beside the program.\n"
            "Warnings go to standard error; QT_LOGGING_RULES=\"quillo.*=true\" shows more.\n";
 }
 

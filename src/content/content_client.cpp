@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <atomic>
 #include <optional>
 #include <string>
@@ -81,9 +82,6 @@ struct Transfer {
         CURL* h = handle.get();
         curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
         curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
-        curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS,
-                         static_cast<long>(limits.connectTimeout.count()));
-        curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.requestTimeout.count()));
         curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
         curl_easy_setopt(h, CURLOPT_MAXREDIRS, limits.maxRedirects);
         // Only web addresses, for the first request and for every redirect.
@@ -104,8 +102,10 @@ struct Transfer {
 
     enum class Outcome { Answered, Failed, TimedOut };
 
-    // One transfer of `address`; runs on any thread, one at a time.
-    void perform() {
+    // One transfer of `address`, given up after `timeOut` (positive) or the
+    // client's own time-outs, whichever is shorter; runs on any thread, one
+    // at a time.
+    void perform(std::chrono::milliseconds timeOut) {
         body.clear();
         failure = "no HTTP client";
         outcome = Outcome::Failed;
@@ -113,6 +113,10 @@ struct Transfer {
             return;
         }
         CURL* h = handle.get();
+        curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS,
+                         static_cast<long>(std::min(limits.connectTimeout, timeOut).count()));
+        curl_easy_setopt(h, CURLOPT_TIMEOUT_MS,
+                         static_cast<long>(std::min(limits.requestTimeout, timeOut).count()));
         curl_easy_setopt(h, CURLOPT_URL, address.c_str());
         const CURLcode code = curl_easy_perform(h);
         if (code != CURLE_OK) {
@@ -196,9 +200,18 @@ void ContentClient::setLogSink(LogSink sink) {
 }
 
 Text ContentClient::fetchPage(std::string_view path) {
+    return fetchPage(path, impl_->limits.requestTimeout);
+}
+
+Text ContentClient::fetchPage(std::string_view path, std::chrono::milliseconds timeOut) {
     const Text address = pageAddress(path);
     if (impl_->failingFast()) {
         impl_->report(address, "not asked: the server let a request time out a moment ago");
+        return {};
+    }
+    // libcurl takes a time-out of 0 for none at all.
+    if (timeOut <= std::chrono::milliseconds::zero()) {
+        impl_->report(address, "not asked: no time left for it");
         return {};
     }
     // Whether a request may start now is the runner's to check (the window
@@ -217,7 +230,7 @@ Text ContentClient::fetchPage(std::string_view path) {
             }
         }
     } inFlight{*transfer};
-    inFlight.ended = runner_.runBlocking([transfer] { transfer->perform(); });
+    inFlight.ended = runner_.runBlocking([transfer, timeOut] { transfer->perform(timeOut); });
     if (!inFlight.ended) {
         impl_->report(address, "given up waiting");
         return {};

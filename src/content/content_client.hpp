@@ -54,6 +54,10 @@ public:
     // the size cap; at once, without a request, while failing fast after a
     // time-out.
     Text fetchPage(std::string_view path);
+    // The same with a time-out of its own for this one request, connecting
+    // included, where it is shorter than the client's; a time-out of zero or
+    // less asks nothing and fails at once.
+    Text fetchPage(std::string_view path, std::chrono::milliseconds timeOut);
 
     // The user asked to try again: the next request goes to the server even
     // while failing fast after a time-out.

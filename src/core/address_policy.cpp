@@ -120,10 +120,29 @@ bool isSafeToShow(std::string_view address) {
 
 }  // namespace
 
+AddressFault webAddressFault(std::string_view address) {
+    std::size_t hostStart = 0;
+    if (startsWithIgnoringCase(address, "http://")) {
+        hostStart = 7;
+    } else if (startsWithIgnoringCase(address, "https://")) {
+        hostStart = 8;
+    } else {
+        return AddressFault::NotWeb;
+    }
+    if (!isSafeToShow(address)) {
+        return AddressFault::ControlCharacter;
+    }
+    if (address.find_first_of("/?#", hostStart) == hostStart || address.size() == hostStart) {
+        return AddressFault::NoHost;
+    }
+    if (address.find(' ') != std::string_view::npos) {
+        return AddressFault::Blank;
+    }
+    return AddressFault::None;
+}
+
 bool isWebAddress(std::string_view address) {
-    bool web = (startsWithIgnoringCase(address, "http://") && address.size() > 7) ||
-               (startsWithIgnoringCase(address, "https://") && address.size() > 8);
-    return web && isSafeToShow(address);
+    return webAddressFault(address) == AddressFault::None;
 }
 
 bool isBrowsableAddress(std::string_view address) {

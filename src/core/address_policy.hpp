@@ -6,7 +6,8 @@ namespace quillo {
 
 // Which server-supplied addresses (GBK texts) may be handed to the desktop's
 // default handler. Page bodies come from the network, so only a plain web
-// address is opened: "http://" or "https://" (scheme letters in either case)
+// address is opened: "http://" or "https://" (scheme letters in either case),
+// a host, no blank (an address holds none; a blank in a path is written %20)
 // and no control characters. Local paths, file:, javascript: and other
 // schemes are refused.
 //
@@ -16,6 +17,17 @@ namespace quillo {
 // control (U+061C, U+200E, U+200F, U+202A to U+202E, U+2066 to U+2069), which
 // could make an address look like another.
 bool isWebAddress(std::string_view address);
+
+// Why isWebAddress refuses an address, first fault first; None when it
+// takes it. Operator tools and the command line word their messages by it.
+enum class AddressFault {
+    None,
+    NotWeb,            // no http:// or https:// at the start
+    ControlCharacter,  // a control character, in the bytes or shown
+    NoHost,            // nothing between "://" and the path
+    Blank,             // a blank anywhere
+};
+AddressFault webAddressFault(std::string_view address);
 
 // Which addresses from the server or from a page's status text the
 // program's own browser views are sent to: web addresses as above, or

@@ -55,6 +55,8 @@ TEST(CommandLine, RefusedWithAMessage) {
         {{"--content-server", "file:///srv/site/"}, "http:// or https://"},
         {{"--content-server", "content.example/"}, "http:// or https://"},
         {{"--content-server", "http:///"}, "no host"},
+        {{"--content-server", "https://exa mple/"}, "must not hold a blank"},
+        {{"--content-server", "https://example/a b/"}, "must not hold a blank"},
         {{"--content-server", "http://a.example/\n/"}, "control characters"},
         {{"--content-server", "http://a.example/?x=/"}, "query"},
         {{"--content-server"}, "needs an address"},

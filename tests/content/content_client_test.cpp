@@ -274,6 +274,29 @@ TEST_F(ContentClientTest, AfterATimeOutRequestsFailAtOnceUntilThePeriodHasPassed
               (std::vector<std::string>{"silent.html", "ads/ksqd.html", "silent.html"}));
 }
 
+// A time-out of the request's own: shorter than the client's, it ends the
+// request and starts failing fast; longer, the client's own still holds;
+// none left, nothing is asked; and afterwards the client's own apply again.
+TEST_F(ContentClientTest, ARequestsOwnTimeOutHoldsForThatRequestOnly) {
+    ContentClientLimits limits = quickLimits();
+    limits.requestTimeout = 3000ms;
+    limits.failFastPeriod = 0ms;
+    ContentClient client(server.cipherForBase(), limits);
+    server.setPage("silent.html", PageReply{.body = "late", .delay = 10000ms});
+    server.setPage("slow.html", PageReply{.body = "\xBF\xAA", .delay = 600ms});
+
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(client.fetchPage("silent.html", 300ms), "");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, limits.requestTimeout);
+    EXPECT_EQ(client.fetchPage("slow.html", 300ms), "");
+    EXPECT_TRUE(isOn(client.fetchPage("slow.html", 60000ms)));
+    EXPECT_TRUE(isOn(client.fetchPage("slow.html")));
+    EXPECT_EQ(client.fetchPage("slow.html", 0ms), "");
+    EXPECT_EQ(client.fetchPage("slow.html", -5ms), "");
+    EXPECT_EQ(server.requestedPaths(),
+              (std::vector<std::string>{"silent.html", "slow.html", "slow.html", "slow.html"}));
+}
+
 TEST_F(ContentClientTest, TryingAgainAsksTheServerWhileFailingFast) {
     ContentClientLimits limits = quickLimits();
     limits.requestTimeout = 300ms;

@@ -91,5 +91,32 @@ INSTANTIATE_TEST_SUITE_P(
         AddressCase{"http://example.com/%E2%80", true, false},
         AddressCase{"http://example.com/100%25", true, false}));
 
+// Each refusal names its first fault, so that the command line and the
+// operator's tool can say what to change.
+TEST(AddressPolicy, NamesTheFault) {
+    struct Case {
+        const char* address;
+        AddressFault fault;
+    };
+    const Case cases[] = {
+        {"https://example.com/a%20b?q=1#x", AddressFault::None},
+        {"http://127.0.0.1:8917/", AddressFault::None},
+        {"ftp://example.com/", AddressFault::NotWeb},
+        {" http://example.com/", AddressFault::NotWeb},
+        {"http://example.com/\t", AddressFault::ControlCharacter},
+        {"http://ex ample/\n", AddressFault::ControlCharacter},
+        {"http://", AddressFault::NoHost},
+        {"https:///path", AddressFault::NoHost},
+        {"http://?q", AddressFault::NoHost},
+        {"http://ex ample/", AddressFault::Blank},
+        {"https://example.com/a b", AddressFault::Blank},
+        {"http://example.com/ ", AddressFault::Blank},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(webAddressFault(c.address), c.fault) << c.address;
+        EXPECT_EQ(isWebAddress(c.address), c.fault == AddressFault::None) << c.address;
+    }
+}
+
 }  // namespace
 }  // namespace quillo

@@ -21,6 +21,8 @@ import time
 
 SCREEN_WIDTH = 1366
 SCREEN_HEIGHT = 768
+# The strip a bottom panel (the tray host) reserves on desktops with a window manager.
+PANEL_HEIGHT = 40
 # The origin the demo site's pages were written for; the content server
 # rewrites it to its own.
 SITE_ORIGIN = "http://127.0.0.1:8917/"
@@ -28,6 +30,11 @@ SITE_ORIGIN = "http://127.0.0.1:8917/"
 
 class DesktopError(AssertionError):
     pass
+
+
+# What the sanitizers write when they find something.
+SANITIZER_MARKERS = (b"ERROR: AddressSanitizer", b"ERROR: LeakSanitizer", b": runtime error: ",
+                     b"WARNING: ThreadSanitizer")
 
 
 def wait_until(predicate, timeout, interval=0.1, what="condition"):
@@ -81,8 +88,15 @@ def colour_distance(a, b):
 
 
 class DesktopSession:
-    def __init__(self, program_dir, server, site, artifacts, name, config=None, serve=True):
+    def __init__(self, program_dir, server, site, artifacts, name, config=None, serve=True,
+                 window_manager=False, screen=(SCREEN_WIDTH, SCREEN_HEIGHT), environment=None):
+        """window_manager: run openbox on the screen (else a bare X server);
+        screen: its size; environment: more variables for the program."""
         self.program_dir = program_dir
+        self.window_manager = window_manager
+        self.screen = screen
+        self.environment = dict(environment or {})
+        self.tray = None
         self.server = server
         self.site = site
         self.artifacts = artifacts
@@ -98,15 +112,21 @@ class DesktopSession:
         self.program = None
         self.started_at = None
         self.server_address = None
+        self.began = None
+        # More environment for the program only (QT_LOGGING_RULES, say).
+        self.program_env = {}
 
     # -- life cycle -------------------------------------------------------
 
     def __enter__(self):
         try:
             os.makedirs(self.artifacts, exist_ok=True)
+            self.began = time.time()
             self.workdir = tempfile.mkdtemp(prefix="quillo-desktop-")
             self._start_x_server()
             self._start_session_bus()
+            if self.window_manager:
+                self._start_window_manager()
             if self.serve:
                 self._start_content_server()
             else:
@@ -121,7 +141,27 @@ class DesktopSession:
         if exc_type is not None:
             self.keep_evidence()
         self.close()
+        if exc_type is None:
+            reports = self.sanitizer_reports()
+            if reports:
+                raise DesktopError("sanitizer reports in " + ", ".join(reports))
         return False
+
+    def sanitizer_reports(self):
+        """The session's logs that hold a sanitizer report (a build with
+        AddressSanitizer, UndefinedBehaviorSanitizer or ThreadSanitizer)."""
+        found = []
+        prefix = self.name + "."
+        for entry in sorted(os.listdir(self.artifacts)):
+            path = os.path.join(self.artifacts, entry)
+            if not (entry.startswith(prefix) and entry.endswith(".log")) \
+                    or os.path.getmtime(path) < self.began:
+                continue
+            with open(path, "rb") as f:
+                text = f.read()
+            if any(marker in text for marker in SANITIZER_MARKERS):
+                found.append(entry)
+        return found
 
     def close(self):
         for process in reversed(self.processes):
@@ -165,7 +205,7 @@ class DesktopSession:
         try:
             process = subprocess.Popen(
                 ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                 f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp", "-noreset"],
+                 f"{self.screen[0]}x{self.screen[1]}x24", "-nolisten", "tcp", "-noreset"],
                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                 pass_fds=(write_end,), start_new_session=True)
             self.processes.append(process)
@@ -197,6 +237,86 @@ class DesktopSession:
                    what="the session bus")
         if process.poll() is not None:
             raise DesktopError("the session bus did not start")
+
+    def _start_window_manager(self):
+        """Openbox with its stock configuration (the session's own
+        XDG_CONFIG_HOME holds none); QUILLO_DESKTOP_WM names another
+        window manager command for a manual run (e.g. "xfwm4", "mutter --x11")."""
+        command = os.environ.get("QUILLO_DESKTOP_WM", "openbox --sm-disable").split()
+        process = self._spawn(command, "window-manager", env=self.env())
+        wait_until(lambda: process.poll() is not None
+                   or "window id" in self._root_property("_NET_SUPPORTING_WM_CHECK"), 30,
+                   what="the window manager")
+        if process.poll() is not None:
+            raise DesktopError(f"{command[0]} did not start")
+
+    def start_tray(self):
+        """A system tray host (XEmbed) in a panel along the bottom of the
+        screen, reserving its strip of the screen (_NET_WM_STRUT_PARTIAL);
+        returns once it owns the tray selection."""
+        self.tray = self._spawn(
+            ["trayer", "--edge", "bottom", "--align", "right", "--widthtype", "pixel",
+             "--width", "200", "--heighttype", "pixel", "--height", str(PANEL_HEIGHT),
+             "--SetDockType", "true", "--SetPartialStrut", "true", "--transparent", "false",
+             "--expand", "false"], "trayer", env=self.env())
+        wait_until(lambda: self.tray.poll() is not None or self.tray_owned(), 30,
+                   what="the tray host")
+        if self.tray.poll() is not None:
+            raise DesktopError("trayer did not start")
+
+    def tray_owned(self):
+        """Whether a tray host holds the screen's system tray selection."""
+        _, out = self._x("xdotool", "search", "--onlyvisible", "--class", "trayer")
+        return bool(out.split()) and self.work_area()[3] < self.screen[1]
+
+    def tray_icon(self, timeout=30):
+        """The program's icon window embedded in the tray host."""
+        def icon():
+            for window in self.windows("", visible_only=True):
+                try:
+                    x, y, width, height = self.geometry(window)
+                except KeyError:  # gone meanwhile
+                    continue
+                if (width <= 64 and height <= 64 and y >= self.screen[1] - PANEL_HEIGHT
+                        and 0 <= x < self.screen[0] and self.window_pid(window) == self.program.pid):
+                    return window
+            return None
+        return wait_until(icon, timeout, interval=0.2, what="the program's tray icon")
+
+    def window_pid(self, window):
+        _, out = self._x("xdotool", "getwindowpid", window)
+        return int(out) if out.strip().isdigit() else None
+
+    def click_window(self, window):
+        x, y, width, height = self.geometry(window)
+        self.click(x + width // 2, y + height // 2)
+
+    def _root_property(self, name):
+        _, out = self._x("xprop", "-root", name)
+        return out
+
+    def active_window(self):
+        """The window the window manager has made active (_NET_ACTIVE_WINDOW)."""
+        found = re.search(r"window id # (0x[0-9a-f]+)",
+                          self._root_property("_NET_ACTIVE_WINDOW"))
+        return str(int(found.group(1), 16)) if found else None
+
+    def work_area(self):
+        """The screen less the panels' reserved strips (_NET_WORKAREA):
+        (left, top, width, height)."""
+        found = re.search(r"= (\d+), (\d+), (\d+), (\d+)", self._root_property("_NET_WORKAREA"))
+        if found is None:
+            return (0, 0) + tuple(self.screen)
+        return tuple(int(v) for v in found.groups())
+
+    def is_iconic(self, window):
+        return "window state: Iconic" in self._property(window, "WM_STATE")
+
+    def asks_for_attention(self, window):
+        """Whether the window demands the user's attention: the window
+        manager's mark (_NET_WM_STATE_DEMANDS_ATTENTION) or the urgency hint."""
+        return ("DEMANDS_ATTENTION" in self.wm_state(window)
+                or "urgency hint bit is set" in self._property(window, "WM_HINTS"))
 
     def _start_content_server(self, port=0):
         self.server_address = start_site_server(self._spawn, self.server, self.site,
@@ -243,6 +363,7 @@ class DesktopSession:
         env["XDG_RUNTIME_DIR"] = self.workdir
         if self.bus_address:
             env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
+        env.update(self.environment)
         return env
 
     def program_command(self, program=None):
@@ -253,7 +374,7 @@ class DesktopSession:
     def start_program(self):
         self.started_at = time.monotonic()
         self.program = self._spawn(self.program_command(), "program", cwd=self.workdir,
-                                   env=self.env())
+                                   env={**self.env(), **self.program_env})
         return self.program
 
     def program_running(self):
@@ -263,6 +384,11 @@ class DesktopSession:
         wait_until(lambda: not self.program_running(), timeout, interval=0.2,
                    what="the program to end")
         return self.program.returncode
+
+    def program_log(self):
+        """What the program wrote to standard output and error so far."""
+        with open(os.path.join(self.artifacts, f"{self.name}.program.log"), "rb") as f:
+            return f.read().decode("utf-8", "replace")
 
     def keep_evidence(self):
         """A screenshot of the failed state in the artifacts directory."""
@@ -334,7 +460,14 @@ class DesktopSession:
 
     def stacking_order(self):
         """The screen's mapped top-level windows, top-most first, as the X
-        server stacks them."""
+        server stacks them (as the window manager lists its clients, where
+        one runs: they stand in its frames)."""
+        if self.window_manager:
+            listed = [str(int(w, 16)) for w in
+                      re.findall(r"0x[0-9a-f]+", self._root_property("_NET_CLIENT_LIST_STACKING"))]
+            _, out = self._x("xdotool", "search", "--onlyvisible", "--name", ".")
+            mapped = set(out.split())
+            return [w for w in reversed(listed) if w in mapped]
         _, out = self._x("xwininfo", "-root", "-children")
         listed = [str(int(w, 16)) for w in re.findall(r"^\s+(0x[0-9a-f]+)", out, re.M)]
         _, out = self._x("xdotool", "search", "--onlyvisible", "--name", ".")
@@ -460,6 +593,122 @@ class SilentServer:
         for connection in self.connections:
             connection.close()
         return False
+
+
+class RelayServer:
+    """A server on a free port of 127.0.0.1 that passes every connection
+    through to an upstream server until silence() is called; from then on it
+    takes every request, on connections old and new, and answers none. It
+    notes the paths asked while it is silent, in order."""
+
+    REQUEST_LINE = re.compile(rb"(?:GET|HEAD|POST) (\S+) HTTP/1\.[01]\r\n")
+
+    def __init__(self, upstream):
+        found = re.match(r"http://([^:/]+):(\d+)/", upstream)
+        if not found:
+            raise DesktopError("not an http://host:port/ address: " + upstream)
+        self.upstream = (found.group(1), int(found.group(2)))
+        self.listener = None
+        self.address = None
+        self.silent = threading.Event()
+        self.stopping = threading.Event()
+        self.lock = threading.Lock()
+        self.sockets = []
+        self.asked_while_silent = []
+
+    def __enter__(self):
+        self.listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        self.listener.bind(("127.0.0.1", 0))
+        self.listener.listen(64)
+        self.listener.settimeout(0.2)
+        self.address = f"http://127.0.0.1:{self.listener.getsockname()[1]}/"
+        threading.Thread(target=self._accept, daemon=True).start()
+        return self
+
+    def __exit__(self, *exc):
+        self.stopping.set()
+        self.listener.close()
+        with self.lock:
+            for sock in self.sockets:
+                try:
+                    sock.close()
+                except OSError:
+                    pass
+        return False
+
+    def silence(self):
+        self.silent.set()
+
+    def paths_asked_while_silent(self):
+        with self.lock:
+            return list(self.asked_while_silent)
+
+    def _keep(self, sock):
+        with self.lock:
+            self.sockets.append(sock)
+        return sock
+
+    def _accept(self):
+        while not self.stopping.is_set():
+            try:
+                client, _ = self.listener.accept()
+            except socket.timeout:
+                continue
+            except OSError:
+                return
+            self._keep(client)
+            threading.Thread(target=self._serve, args=(client,), daemon=True).start()
+
+    def _serve(self, client):
+        upstream = None
+        if not self.silent.is_set():
+            try:
+                upstream = self._keep(socket.create_connection(self.upstream, timeout=10))
+                upstream.settimeout(None)
+            except OSError:
+                client.close()
+                return
+            threading.Thread(target=self._pass_back, args=(upstream, client), daemon=True).start()
+        client.settimeout(0.2)
+        while not self.stopping.is_set():
+            try:
+                data = client.recv(65536)
+            except socket.timeout:
+                continue
+            except OSError:
+                break
+            if not data:
+                break
+            if self.silent.is_set() or upstream is None:
+                # Taken, noted, never answered.
+                with self.lock:
+                    self.asked_while_silent.extend(
+                        m.group(1).decode("latin-1") for m in self.REQUEST_LINE.finditer(data))
+                continue
+            try:
+                upstream.sendall(data)
+            except OSError:
+                break
+        client.close()
+        if upstream is not None:
+            upstream.close()
+
+    def _pass_back(self, upstream, client):
+        while True:
+            try:
+                data = upstream.recv(65536)
+            except OSError:
+                break
+            if not data:
+                break
+            try:
+                client.sendall(data)
+            except OSError:
+                break
+        try:
+            client.shutdown(socket.SHUT_WR)
+        except OSError:
+            pass
 
 
 class StallingServer:

@@ -6,7 +6,9 @@ usage: install_test.py --build DIR --server EXE --site DIR --artifacts DIR
 """
 
 import argparse
+import hashlib
 import os
+import shutil
 import subprocess
 import sys
 import unittest
@@ -33,6 +35,22 @@ class InstalledSession(DesktopSession):
         return super().program_command(program or os.path.join(self.prefix, "bin", "quillo"))
 
 
+def tree_state(directory):
+    """Every file and directory under directory, with its mode and content
+    digest: what `dpkg -V` would compare."""
+    state = {}
+    for parent, dirs, files in os.walk(directory):
+        for name in dirs + files:
+            path = os.path.join(parent, name)
+            info = os.lstat(path)
+            digest = None
+            if os.path.isfile(path) and not os.path.islink(path):
+                with open(path, "rb") as f:
+                    digest = hashlib.sha256(f.read()).hexdigest()
+            state[os.path.relpath(path, directory)] = (info.st_mode, digest)
+    return state
+
+
 def name_page(site):
     with open(os.path.join(site, "ads", "namejt.html"), "rb") as f:
         return f.read().decode("gbk")
@@ -49,7 +67,10 @@ class InstallTest(unittest.TestCase):
             share = os.path.join(prefix, "share")
             for rel in ("lib/quillo/Config.ini", "lib/quillo/Html/Loading.html",
                         "lib/quillo/Icon/TrayLOGO.ico", "lib/quillo/Language/English.db",
-                        "lib/quillo/Skins/Default/Top.jpg", "bin/quillo-site",
+                        "lib/quillo/Skins/Default/Top.jpg", "lib/quillo/INSTALLATION",
+                        "bin/quillo-site", "share/man/man1/quillo.1.gz",
+                        "share/man/man1/quillo-site.1.gz", "share/doc/quillo/copyright",
+                        "share/doc/quillo/changelog.Debian.gz",
                         f"share/applications/{APP_ID}.desktop",
                         f"share/metainfo/{APP_ID}.metainfo.xml"):
                 self.assertTrue(os.path.isfile(os.path.join(prefix, rel)), rel)
@@ -73,13 +94,36 @@ class InstallTest(unittest.TestCase):
             self.assertEqual(refused.returncode, 2)
             self.assertIn("must end with '/'", refused.stderr.decode())
 
+            # The installed program writes nothing into its installation,
+            # even run as root, for whom lib/quillo is writable: its settings
+            # go to the user's configuration directory, seeded from the
+            # shipped Config.ini.
+            program_dir = os.path.join(prefix, "lib", "quillo")
+            installed = tree_state(program_dir)
+            user_config = os.path.join(desktop.env()["XDG_CONFIG_HOME"], "quillo", "Config.ini")
             desktop.start_program()
             window = desktop.window_named(name_page(PATHS.site), timeout=90)
             self.assertTrue(desktop.is_visible(window))
             desktop.save_screenshot("installed")
-            # The installed Config.ini is the shipped defaults; the program
-            # ran from lib/quillo and found its files there.
             self.assertTrue(desktop.program_running())
+            if os.geteuid() == 0:
+                self.assertTrue(os.access(program_dir, os.W_OK))
+            self.assertTrue(os.path.isfile(user_config))
+            self.assertEqual(tree_state(program_dir), installed)
+
+            # A portable copy of the same files, without the installation's
+            # marker, keeps its own Config.ini.
+            desktop._stop(desktop.program)
+            portable = os.path.join(desktop.workdir, "portable")
+            shutil.copytree(program_dir, portable, symlinks=True)
+            os.remove(os.path.join(portable, "INSTALLATION"))
+            os.remove(os.path.join(portable, "Config.ini"))
+            desktop.program = desktop._spawn(
+                desktop.program_command(os.path.join(portable, "quillo")), "portable",
+                cwd=desktop.workdir, env=desktop.env())
+            desktop.window_named(name_page(PATHS.site), timeout=90)
+            self.assertTrue(os.path.isfile(os.path.join(portable, "Config.ini")))
+            self.assertEqual(tree_state(program_dir), installed)
 
 
 def main():

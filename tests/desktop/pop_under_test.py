@@ -14,7 +14,7 @@ import unittest
 
 import desktop_test
 from desktop_driver import DesktopSession, wait_until
-from desktop_test import (CASCADE, CONTENT_TOP, FIRST_FILM, MAIN_HEIGHT, MAIN_LEFT, MAIN_TOP,
+from desktop_test import (CASCADE, CLOSE_BUTTON, CONTENT_TOP, FIRST_FILM, MAIN_HEIGHT, MAIN_LEFT, MAIN_TOP,
                           MAIN_WIDTH, config_with, display_name, served, site_is_shown)
 
 POP_UNDER_SIZE = (600, 400)
@@ -37,10 +37,24 @@ class PopUnderTest(unittest.TestCase):
             page.write(str(PERIOD))
         self.addCleanup(shutil.rmtree, self.site, True)
 
-    def session(self, config):
+    def session(self, config, window_manager=False):
         paths = desktop_test.PATHS
         return DesktopSession(paths.program_dir, paths.server, self.site, paths.artifacts,
-                              self.id().rsplit(".", 1)[-1], config=config)
+                              self.id().rsplit(".", 1)[-1], config=config,
+                              window_manager=window_manager)
+
+    def open_player(self, desktop):
+        wait_until(lambda: site_is_shown(desktop.screenshot(), MAIN_LEFT, MAIN_TOP), 45,
+                   interval=0.5, what="the site in the main window")
+        desktop.click(MAIN_LEFT + FIRST_FILM[0], MAIN_TOP + CONTENT_TOP + FIRST_FILM[1])
+        return desktop.window_named(display_name("1") + " 播放器", timeout=30)
+
+    def wait_pop_under(self, desktop):
+        under = desktop.window_named(display_name("1") + " 背投广告", timeout=90)
+        print(f"{self.id()}: pop-under shown "
+              f"{time.monotonic() - desktop.started_at:.1f} s after the start",
+              file=sys.stderr)
+        return under
 
     def assert_mapped_once_at(self, desktop, window, place, what):
         """The window came onto the screen once, where it belongs: neither
@@ -64,20 +78,15 @@ class PopUnderTest(unittest.TestCase):
             main = desktop.window_named(display_name("1"), timeout=60)
 
             # The user works in the player window when the pop-under opens.
-            wait_until(lambda: site_is_shown(desktop.screenshot(), MAIN_LEFT, MAIN_TOP), 45,
-                       interval=0.5, what="the site in the main window")
-            desktop.click(MAIN_LEFT + FIRST_FILM[0], MAIN_TOP + CONTENT_TOP + FIRST_FILM[1])
-            player = desktop.window_named(display_name("1") + " 播放器", timeout=30)
+            player = self.open_player(desktop)
             beside = (MAIN_LEFT + CASCADE, MAIN_TOP + CASCADE)
             self.assertEqual(desktop.geometry(player), beside + (MAIN_WIDTH, MAIN_HEIGHT))
             self.assert_mapped_once_at(desktop, player, beside, "the player window")
 
-            under = desktop.window_named(display_name("1") + " 背投广告", timeout=90)
-            print(f"{self.id()}: pop-under shown "
-                  f"{time.monotonic() - desktop.started_at:.1f} s after the start",
-                  file=sys.stderr)
+            under = self.wait_pop_under(desktop)
             self.assertEqual(desktop.geometry(under), (MAIN_LEFT, MAIN_TOP) + POP_UNDER_SIZE)
             self.assert_mapped_once_at(desktop, under, (MAIN_LEFT, MAIN_TOP), "the pop-under")
+            self.assertFalse(desktop.asks_for_attention(under))
             self.assert_beneath(desktop, under, [main, player])
             self.assertNotEqual(desktop.focused_window(), under)
             # A window of its own in the task bar, so that the user finds it.
@@ -96,6 +105,37 @@ class PopUnderTest(unittest.TestCase):
             self.assertEqual([w for w in desktop.windows() if desktop.title(w) == title], [under])
             self.assert_beneath(desktop, under, [main, player])
             self.assert_mapped_once_at(desktop, under, (MAIN_LEFT, MAIN_TOP), "the pop-under")
+
+    def test_pop_under_under_a_window_manager_takes_neither_focus_nor_attention(self):
+        with self.session(config_with(Language="1"), window_manager=True) as desktop:
+            desktop.start_program()
+            main = desktop.window_named(display_name("1"), timeout=60)
+            player = self.open_player(desktop)
+            wait_until(lambda: desktop.active_window() == player, 10,
+                       what="the player window active")
+
+            under = self.wait_pop_under(desktop)
+            self.assertEqual(desktop.geometry(under), (MAIN_LEFT, MAIN_TOP) + POP_UNDER_SIZE)
+            self.assert_beneath(desktop, under, [main, player])
+            # Given a moment in which a window manager would mark it.
+            time.sleep(1)
+            self.assertEqual(desktop.active_window(), player)
+            self.assertNotEqual(desktop.focused_window(), under)
+            self.assertFalse(desktop.asks_for_attention(under))
+            self.assert_beneath(desktop, under, [main, player])
+
+            # The player closes: the focus goes to the main window, the
+            # pop-under stays beneath it.
+            desktop.click(MAIN_LEFT + CASCADE + CLOSE_BUTTON[0],
+                          MAIN_TOP + CASCADE + CLOSE_BUTTON[1])
+            wait_until(lambda: not desktop.is_visible(player), 10, what="the player to close")
+            wait_until(lambda: desktop.active_window() == main, 10,
+                       what="the main window active after the player closed")
+            time.sleep(1)
+            self.assertNotEqual(desktop.focused_window(), under)
+            self.assertEqual(desktop.active_window(), main)
+            self.assertFalse(desktop.asks_for_attention(under))
+            self.assert_beneath(desktop, under, [main])
 
 
 if __name__ == "__main__":

@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -43,7 +45,22 @@ protected:
 };
 
 TEST_F(ConfigLocationTest, WritableProgramDirectoryKeepsItsOwnConfig) {
+    EXPECT_FALSE(isInstalledProgramDirectory(root_));
     EXPECT_EQ(configDirectory(root_), root_);
+}
+
+// An installed program directory is writable for root; the marker the install
+// step writes keeps the settings per user all the same.
+TEST_F(ConfigLocationTest, InstalledProgramDirectoryUsesTheUserDirectoryEvenWhenWritable) {
+    const fs::path program = root_ / "lib" / "quillo";
+    fs::create_directories(program);
+    std::ofstream(program / kInstallationMarker) << "installed\n";
+    ASSERT_EQ(access(program.c_str(), W_OK), 0);
+    const ScopedEnv xdg("XDG_CONFIG_HOME", (root_ / "xdg").c_str());
+    EXPECT_TRUE(isInstalledProgramDirectory(program));
+    EXPECT_EQ(configDirectory(program), root_ / "xdg" / "quillo");
+    EXPECT_TRUE(fs::is_directory(root_ / "xdg" / "quillo"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(program), fs::directory_iterator()), 1);
 }
 
 TEST_F(ConfigLocationTest, UserDirectoryFollowsXdgConfigHome) {

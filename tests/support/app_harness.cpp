@@ -169,6 +169,9 @@ void AppHarness::advance(int milliseconds) {
     parts_->backend.advance(milliseconds);
 }
 
+std::int64_t AppHarness::now() const {
+    return parts_->backend.now();
+}
 void AppHarness::clockRunsDuringRequests() {
     parts_->backend.followClockDuringRequests(true);
 }

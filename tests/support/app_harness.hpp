@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -80,6 +81,8 @@ public:
     void setClientSize(std::string_view window, int width, int height);
     void trayAction(int code);
     void advance(int milliseconds);
+    // The virtual clock, in milliseconds from the harness's construction.
+    std::int64_t now() const;
     // From now on the virtual clock also runs, in real time, while a request
     // waits for the server.
     void clockRunsDuringRequests();

@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "site/site_arguments.hpp"
 #include "site/site_check.hpp"
 #include "site/site_writer.hpp"
 
@@ -51,7 +52,13 @@ TEST_F(SiteToolTest, StarterTreeIsCompleteAndClean) {
     EXPECT_THAT(problems(), IsEmpty());
     EXPECT_EQ(read("ads/ksqd.html"), "\xBF\xAA");
     EXPECT_TRUE(std::filesystem::exists(root_ / "README.txt"));
-    EXPECT_TRUE(std::filesystem::exists(root_ / "index.html"));
+    // The home page reads on the site's dark background and says what it is
+    // and how to replace it.
+    const std::string home = read("index.html");
+    EXPECT_THAT(home, HasSubstr("background: #15181c"));
+    EXPECT_THAT(home, HasSubstr("color: #ececec"));
+    EXPECT_THAT(home, HasSubstr("quillo-site init"));
+    EXPECT_THAT(home, HasSubstr("Replace <code>index.html</code>"));
 
     // An existing page is kept.
     write("ads/namejt.html", "Mine");
@@ -109,6 +116,101 @@ TEST_F(SiteToolTest, CheckReportsEveryKindOfFaultWithItsFix) {
     }
 }
 
+// What a server or proxy answers in place of a page, saved where a text or
+// value belongs, and addresses the program refuses; texts that merely look
+// alike pass.
+TEST_F(SiteToolTest, CheckReportsErrorPagesMissingHomePageAndRefusedAddresses) {
+    ASSERT_TRUE(initTree(root_).ok);
+    struct Case {
+        std::string page;
+        std::string bytes;    // removed when "<missing>"
+        std::string problem;  // empty: no problem
+        std::string fix;
+    };
+    const Case cases[] = {
+        {"ads/namejt.html", "<html><body><h1>502 Bad Gateway</h1></body></html>",
+         "is an HTML error page (502 Bad Gateway), not a name", "set site ads/namejt.html NAME"},
+        {"ads/ads1rn.html", "404 Not Found", "is an HTTP error message (404 Not Found)",
+         "set site ads/ads1rn.html TEXT"},
+        {"ads/ads3rn.html", "<b>Sale</b>", "holds HTML markup", "set site ads/ads3rn.html TEXT"},
+        {"ads/sjbb.html",
+         "<html><head><title>503 Service Unavailable</title></head><body></body></html>",
+         "HTML error page (503 Service Unavailable)", "set site ads/sjbb.html TEXT"},
+        {"ads/btsj.html", "<html>500 Internal Server Error</html>",
+         "HTML error page (500 Internal Server Error), not a value", "set site ads/btsj.html 60"},
+        {"ads/kefuqq.html", "404 Not Found", "HTTP error message",
+         "set site ads/kefuqq.html 10000"},
+        {"ads/zdylm1dz.html", "http://ex ample/", "holds a blank",
+         "set site ads/zdylm1dz.html https://www.example.com/"},
+        {"ads/ads1dz.html", "https://a.example/x y", "holds a blank",
+         "set site ads/ads1dz.html https://a.example/x%20y"},
+        {"ads/ads2dz.html", "http:///x", "names no host", "set site ads/ads2dz.html"},
+        {"index.html", "<missing>", "missing (home page", "write the HTML page index.html"},
+        {"ads/ads4rn.html", "Top 500 Free films, 4 < 5", "", ""},
+        {"ads/nameft.html", "A<B", "", ""},
+    };
+    for (const Case& c : cases) {
+        if (c.bytes == "<missing>") {
+            std::filesystem::remove(root_ / c.page);
+        } else {
+            write(c.page, c.bytes);
+        }
+    }
+    const std::map<std::string, std::string> found = problems();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page);
+        if (c.problem.empty()) {
+            EXPECT_EQ(found.count(c.page), 0U) << found.at(c.page);
+            continue;
+        }
+        ASSERT_EQ(found.count(c.page), 1U);
+        EXPECT_THAT(found.at(c.page), HasSubstr(c.problem));
+        EXPECT_THAT(found.at(c.page), HasSubstr("fix: "));
+        EXPECT_THAT(found.at(c.page), HasSubstr(c.fix));
+    }
+}
+
+// Options are never operands: --help and --version answer for the tool and
+// for each command, and "--" lets a directory start with '-'.
+TEST(SiteArguments, OptionsAreNeverTakenForOperands) {
+    using Action = Invocation::Action;
+    struct Case {
+        std::vector<std::string_view> words;
+        Action action;
+        std::string command;
+        std::vector<std::string> operands;
+    };
+    const Case cases[] = {
+        {{"--help"}, Action::ShowHelp, "", {}},
+        {{"-h"}, Action::ShowHelp, "", {}},
+        {{"--version"}, Action::ShowVersion, "", {}},
+        {{"init", "--help"}, Action::ShowHelp, "init", {}},
+        {{"check", "--version"}, Action::ShowVersion, "check", {}},
+        {{"set", "site", "--help"}, Action::ShowHelp, "set", {"site"}},
+        {{"init", "site"}, Action::Run, "init", {"site"}},
+        {{"init", "--", "--help"}, Action::Run, "init", {"--help"}},
+        {{"set", "site", "ads/ksqd.html", "on"},
+         Action::Run,
+         "set",
+         {"site", "ads/ksqd.html", "on"}},
+        {{"check", "-"}, Action::Run, "check", {"-"}},
+        {{}, Action::Refuse, "", {}},
+        {{"init"}, Action::Refuse, "init", {}},
+        {{"init", "a", "b"}, Action::Refuse, "init", {"a", "b"}},
+        {{"init", "--bogus"}, Action::Refuse, "init", {}},
+        {{"bogus", "--help"}, Action::Refuse, "", {}},
+    };
+    for (const Case& c : cases) {
+        const Invocation run = parseArguments(c.words);
+        EXPECT_EQ(run.action, c.action) << run.message;
+        EXPECT_EQ(run.command, c.command);
+        EXPECT_EQ(run.operands, c.operands);
+        EXPECT_EQ(run.message.empty(), c.action != Action::Refuse);
+    }
+    EXPECT_THAT(helpText(""), HasSubstr("quillo-site init DIR"));
+    EXPECT_THAT(helpText("set"), HasSubstr("Usage: quillo-site set DIR PAGE on|off|TEXT"));
+}
+
 TEST_F(SiteToolTest, SetWritesPagesAsTheProgramReadsThem) {
     struct Case {
         std::string page;
@@ -143,6 +245,8 @@ TEST_F(SiteToolTest, SetRefusesWhatTheProgramWouldNotTake) {
         {"ads/nothing.html", "on"},
         {"ads/tv.html", "<html></html>"},
         {"ads/bb.html", "1.0\n"},
+        {"ads/ads2dz.html", "https://a.example/x y"},
+        {"index.html", "<html></html>"},
     };
     for (const auto& [page, value] : refused) {
         SCOPED_TRACE(page);

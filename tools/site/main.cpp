@@ -13,30 +13,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/version.hpp"
+#include "site/site_arguments.hpp"
 #include "site/site_check.hpp"
 #include "site/site_writer.hpp"
 
 namespace {
-
-constexpr const char* kUsage =
-    "usage: quillo-site check DIR\n"
-    "       quillo-site set DIR PAGE on|off|TEXT\n"
-    "       quillo-site init DIR\n"
-    "\n"
-    "check  reports every page of the content tree DIR that the program would\n"
-    "       silently read as off, empty or refused, one line per problem with\n"
-    "       the fix; exit status 1 when there is any.\n"
-    "set    writes PAGE (e.g. ads/ksqd.html) exactly as the program reads it:\n"
-    "       switch pages as GBK \xE5\xBC\x80/\xE5\x85\xB3 from on/off, other pages as the GBK "
-    "form\n"
-    "       of TEXT, with no line break.\n"
-    "init   writes every page the program uses, a home page and a README.txt\n"
-    "       into DIR; existing files are kept.\n";
-
-int usage() {
-    std::fputs(kUsage, stderr);
-    return 2;
-}
 
 int check(const std::filesystem::path& root, std::string_view name) {
     std::error_code error;
@@ -65,19 +47,31 @@ int report(const quillo::site::WriteResult& result) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    using Action = quillo::site::Invocation::Action;
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::fputs(kUsage, stdout);
-        return 0;
+    const quillo::site::Invocation run = quillo::site::parseArguments(args);
+    const std::vector<std::string>& operands = run.operands;
+    switch (run.action) {
+        case Action::ShowHelp:
+            std::fputs(quillo::site::helpText(run.command).c_str(), stdout);
+            return 0;
+        case Action::ShowVersion:
+            std::printf("quillo-site %.*s\n", static_cast<int>(quillo::version::kVersion.size()),
+                        quillo::version::kVersion.data());
+            return 0;
+        case Action::Refuse:
+            std::fprintf(stderr, "quillo-site: %s\nTry 'quillo-site %s%s--help'.\n",
+                         run.message.c_str(), run.command.c_str(), run.command.empty() ? "" : " ");
+            return 2;
+        case Action::Run:
+            break;
     }
-    if (args.size() == 2 && args[0] == "check") {
-        return check(std::filesystem::path(args[1]), args[1]);
+    if (run.command == "check") {
+        return check(std::filesystem::path(operands[0]), operands[0]);
     }
-    if (args.size() == 4 && args[0] == "set") {
-        return report(quillo::site::setPage(std::filesystem::path(args[1]), args[2], args[3]));
+    if (run.command == "set") {
+        return report(
+            quillo::site::setPage(std::filesystem::path(operands[0]), operands[1], operands[2]));
     }
-    if (args.size() == 2 && args[0] == "init") {
-        return report(quillo::site::initTree(std::filesystem::path(args[1])));
-    }
-    return usage();
+    return report(quillo::site::initTree(std::filesystem::path(operands[0])));
 }

@@ -14,6 +14,8 @@ const std::array kCatalog = {
     PageEntry{pages::kStartupSwitch, Switch,
               "on: names from the language tables; off: names from the name pages, "
               "pop-under, corner and exit pop-ups"},
+    PageEntry{kHomePage, Navigated,
+              "home page: the site the main window opens at the base address"},
     PageEntry{pages::kNameSimplified, Name, "display name, Simplified Chinese"},
     PageEntry{pages::kNameTraditional, Name, "display name, Traditional Chinese"},
     PageEntry{pages::kNameEnglish, Name, "display name, English"},

@@ -23,6 +23,10 @@ struct PageEntry {
     std::string_view purpose;
 };
 
+// The page a web server answers the base address itself with, which the
+// main window opens.
+inline constexpr std::string_view kHomePage = "index.html";
+
 // Every page the program fetches or navigates to, in the order of the page
 // table (start-up first).
 std::span<const PageEntry> pageCatalog();

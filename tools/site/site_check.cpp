@@ -89,9 +89,9 @@ std::string setCommand(std::string_view page, std::string_view value) {
 std::string shellWord(std::string_view text) {
     bool plain = !text.empty();
     for (char c : text) {
-        plain =
-            plain && (std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '/' ||
-                      c == ':' || c == '-' || c == '_' || static_cast<unsigned char>(c) >= 0x80);
+        plain = plain &&
+                (std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '/' || c == ':' ||
+                 c == '-' || c == '_' || c == '%' || static_cast<unsigned char>(c) >= 0x80);
     }
     if (plain) {
         return std::string(text);
@@ -124,6 +124,59 @@ bool isUtf8(std::string_view body) {
         i += length;
     }
     return true;
+}
+
+// What a web server or proxy sends in place of a page, saved or served
+// where a text belongs: HTML markup, or an HTTP status such as
+// "502 Bad Gateway". Returns how to describe the body, or nothing.
+std::optional<std::string> errorPageFault(std::string_view body) {
+    static constexpr std::string_view kReasons[] = {
+        "Bad Request",
+        "Unauthorized",
+        "Forbidden",
+        "Not Found",
+        "Method Not Allowed",
+        "Request Timeout",
+        "Gone",
+        "Too Many Requests",
+        "Internal Server Error",
+        "Bad Gateway",
+        "Service Unavailable",
+        "Gateway Timeout",
+        "Gateway Time-out",
+    };
+    std::optional<std::string> status;
+    for (std::size_t at = 0; !status && at + 4 < body.size(); ++at) {
+        const char first = body[at];
+        const bool code = (first == '4' || first == '5') &&
+                          std::isdigit(static_cast<unsigned char>(body[at + 1])) &&
+                          std::isdigit(static_cast<unsigned char>(body[at + 2])) &&
+                          body[at + 3] == ' ' &&
+                          (at == 0 || !std::isdigit(static_cast<unsigned char>(body[at - 1])));
+        if (!code) {
+            continue;
+        }
+        for (const std::string_view reason : kReasons) {
+            if (body.substr(at + 4).starts_with(reason)) {
+                status = std::string(body.substr(at, 4 + reason.size()));
+                break;
+            }
+        }
+    }
+    bool markup = false;
+    for (std::size_t at = body.find('<'); at != std::string_view::npos && !markup;
+         at = body.find('<', at + 1)) {
+        const char next = at + 1 < body.size() ? body[at + 1] : '\0';
+        markup = (std::isalpha(static_cast<unsigned char>(next)) || next == '!' || next == '/') &&
+                 body.find('>', at) != std::string_view::npos;
+    }
+    if (status) {
+        return (markup ? "is an HTML error page (" : "is an HTTP error message (") + *status + ")";
+    }
+    if (markup) {
+        return std::string("holds HTML markup");
+    }
+    return std::nullopt;
 }
 
 std::vector<Problem> checkSwitch(const PageEntry& page, std::string_view body) {
@@ -168,6 +221,13 @@ std::vector<Problem> checkText(const PageEntry& page, std::string_view body) {
     for (std::string& fault : paddingFaults(body)) {
         faults.push_back(std::move(fault));
     }
+    if (const std::optional<std::string> error = errorPageFault(body)) {
+        faults.insert(faults.begin(),
+                      *error + (page.kind == PageKind::Name
+                                    ? ", not a name: window titles would show it as it is"
+                                    : ", not a text: the program would show it as it is"));
+        fixText = page.kind == PageKind::Name ? "NAME" : "TEXT";
+    }
     if (page.kind == PageKind::Name && stripped(body).empty()) {
         faults.emplace_back("is empty: window titles would be blank");
         fixText = "NAME";
@@ -179,6 +239,32 @@ std::vector<Problem> checkText(const PageEntry& page, std::string_view body) {
              setCommand(page.path, shellWord(fixText))}};
 }
 
+std::string_view exampleValue(PageKind kind);
+
+std::string addressFaultText(AddressFault fault) {
+    switch (fault) {
+        case AddressFault::NotWeb:
+            return " is no http:// or https:// address";
+        case AddressFault::ControlCharacter:
+            return " holds a control character";
+        case AddressFault::NoHost:
+            return " names no host";
+        case AddressFault::Blank:
+            return " holds a blank (write %20 for one in a path)";
+        case AddressFault::None:
+            break;
+    }
+    return {};
+}
+
+std::string percentEscapedBlanks(std::string_view address) {
+    std::string out;
+    for (const char c : address) {
+        out += c == ' ' ? std::string("%20") : std::string(1, c);
+    }
+    return out;
+}
+
 bool allDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
@@ -188,6 +274,12 @@ std::vector<Problem> checkValue(const PageEntry& page, std::string_view body) {
     std::vector<std::string> faults = paddingFaults(body);
     std::string example;
     bool valueOk = false;
+    const std::optional<std::string> error = errorPageFault(core);
+    if (error && page.kind != PageKind::Address) {
+        faults.insert(faults.begin(), *error + ", not a value the program can read");
+        return {{std::string(page.path), joined(faults),
+                 setCommand(page.path, exampleValue(page.kind))}};
+    }
     switch (page.kind) {
         case PageKind::Number: {
             const auto dot = core.find('.');
@@ -216,17 +308,23 @@ std::vector<Problem> checkValue(const PageEntry& page, std::string_view body) {
             }
             example = valueOk ? std::string(core) : "1";
             break;
-        case PageKind::Address:
-            valueOk = isWebAddress(core);
+        case PageKind::Address: {
+            const AddressFault fault = webAddressFault(core);
+            valueOk = fault == AddressFault::None;
+            example = valueOk ? std::string(core) : "https://www.example.com/";
             if (core.empty()) {
                 faults.emplace_back("is empty: a click opens nothing");
-            } else if (!valueOk) {
-                faults.emplace_back(
-                    quoted(core) +
-                    " is no http:// or https:// address; the program refuses to open it");
+            } else if (fault != AddressFault::None) {
+                faults.emplace_back(quoted(core) + addressFaultText(fault) +
+                                    "; the program refuses to open it");
             }
-            example = valueOk ? std::string(core) : "https://www.example.com/";
+            // A blank in the path has a ready fix; one in the host has none.
+            const std::size_t hostEnd = core.find_first_of("/?#", core.find("//") + 2);
+            if (fault == AddressFault::Blank && core.find(' ') > hostEnd) {
+                example = percentEscapedBlanks(core);
+            }
             break;
+        }
         default:
             break;
     }
@@ -294,12 +392,14 @@ std::vector<Problem> checkTree(const std::filesystem::path& root, std::string_vi
         const std::optional<std::string> body = readFile(root / page.path);
         std::vector<Problem> found;
         if (!body) {
-            found.push_back(
-                {std::string(page.path),
-                 "missing (" + std::string(page.purpose) + "): the program gets an empty page",
-                 page.kind == PageKind::Navigated
-                     ? "write the HTML page " + std::string(page.path)
-                     : setCommand(page.path, exampleValue(page.kind))});
+            found.push_back({std::string(page.path),
+                             "missing (" + std::string(page.purpose) +
+                                 (page.kind == PageKind::Navigated
+                                      ? "): its browser view shows the server's error page"
+                                      : "): the program gets an empty page"),
+                             page.kind == PageKind::Navigated
+                                 ? "write the HTML page " + std::string(page.path)
+                                 : setCommand(page.path, exampleValue(page.kind))});
         } else {
             found = checkPage(page, *body);
         }

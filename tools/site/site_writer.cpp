@@ -56,9 +56,36 @@ std::optional<std::string> switchBytes(std::string_view value) {
     return std::nullopt;
 }
 
-std::string htmlPage(std::string_view title) {
+// A starter page in the site's own colours (dark, light text, its green),
+// so that it reads well in the program's dark windows. `body` is HTML.
+std::string htmlPage(std::string_view title, std::string_view body) {
     return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + std::string(title) +
-           "</title></head>\n<body><p>" + std::string(title) + "</p></body></html>\n";
+           "</title>\n<style>\n"
+           "  html, body { margin: 0; }\n"
+           "  body { background: #15181c; color: #ececec; font: 14px/1.6 \"WenQuanYi Zen Hei\", "
+           "\"Noto Sans CJK SC\", sans-serif; padding: 24px 32px; }\n"
+           "  h1 { color: #91bb00; font-size: 22px; margin: 0 0 12px; }\n"
+           "  code { background: #2a3037; color: #ececec; padding: 1px 6px; border-radius: 3px; }\n"
+           "  p { max-width: 46em; }\n"
+           "</style></head>\n<body>\n<h1>" +
+           std::string(title) + "</h1>\n" + std::string(body) + "</body></html>\n";
+}
+
+std::string starterPage(const PageEntry& page) {
+    if (page.path == kHomePage) {
+        return htmlPage(
+            "Quillo content server",
+            "<p>This is the starter home page of a Quillo content tree, written by\n"
+            "<code>quillo-site init</code>. The Quillo program opens it in its main window\n"
+            "when it starts.</p>\n"
+            "<p>Replace <code>index.html</code> at the top of the content tree with the\n"
+            "home page of your site, then run <code>quillo-site check DIR</code> to see that\n"
+            "every page reads as intended. <code>README.txt</code> beside it describes the\n"
+            "pages under <code>ads/</code>.</p>\n");
+    }
+    return htmlPage(page.purpose,
+                    "<p>A starter page written by <code>quillo-site init</code>: replace\n<code>" +
+                        std::string(page.path) + "</code> with your own page.</p>\n");
 }
 
 // Starter values, as UTF-8 (text pages) or on/off (switch pages).
@@ -121,7 +148,6 @@ std::string readme() {
         "  quillo-site set DIR PAGE on|off    writes a switch page\n"
         "  quillo-site set DIR PAGE TEXT      writes any other page (TEXT in UTF-8,\n"
         "                                     stored as GBK)\n\n"
-        "index.html is the site's home page, opened in the main window.\n\n"
         "Pages\n-----\n\n";
     for (const PageEntry& page : pageCatalog()) {
         text += std::string(page.path) + "\n    " + std::string(page.purpose) + "\n    " +
@@ -183,7 +209,7 @@ WriteResult initTree(const std::filesystem::path& root) {
     for (const PageEntry& page : pageCatalog()) {
         std::string bytes;
         if (page.kind == PageKind::Navigated) {
-            bytes = htmlPage(page.purpose);
+            bytes = starterPage(page);
         } else if (page.kind == PageKind::Switch) {
             bytes = *switchBytes(starterValue(page));
         } else {
@@ -193,8 +219,7 @@ WriteResult initTree(const std::filesystem::path& root) {
             return {false, error};
         }
     }
-    if (!writeNew(root / "index.html", htmlPage("Quillo")) ||
-        !writeNew(root / "README.txt", readme())) {
+    if (!writeNew(root / "README.txt", readme())) {
         return {false, error};
     }
     return {true, "wrote " + std::to_string(written) + " files under " + root.string()};

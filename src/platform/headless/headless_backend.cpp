@@ -82,6 +82,11 @@ void HeadlessBackend::windowRaised(ui::Window& window) {
     journal_->add("raised " + window.name());
 }
 
+void HeadlessBackend::windowActivated(ui::Window& window) {
+    activated_.push_back(window.name());
+    journal_->add("activated " + window.name());
+}
+
 void HeadlessBackend::windowChanged(ui::Window& window, ui::WindowProperty property) {
     windowChanges_.push_back({window.name(), property});
     if (property == ui::WindowProperty::Visible) {
@@ -307,6 +312,10 @@ int HeadlessBackend::destroyedCount(std::string_view window) const {
 
 int HeadlessBackend::raisedCount(std::string_view window) const {
     return count(raised_, window);
+}
+
+int HeadlessBackend::activatedCount(std::string_view window) const {
+    return count(activated_, window);
 }
 
 std::vector<Text> HeadlessBackend::navigations(std::string_view window,

@@ -51,6 +51,7 @@ public:
     void windowCreated(ui::Window& window) override;
     void windowDestroyed(ui::Window& window) override;
     void windowRaised(ui::Window& window) override;
+    void windowActivated(ui::Window& window) override;
     void windowChanged(ui::Window& window, ui::WindowProperty property) override;
     void controlChanged(ui::Window& window, ui::Control& control,
                         ui::ControlProperty property) override;
@@ -60,6 +61,7 @@ public:
                    std::optional<ui::Point> screenPosition) override;
     void setTrayIcon(ui::Window& window, const std::filesystem::path& iconFile,
                      const Text& tooltip) override;
+    void setCrashedPage(const std::filesystem::path& page) override { crashedPage_ = page; }
     ui::Size clientSize(const ui::Window& window) override;
     ui::Point pointerPosition() override { return pointer_; }
     void quit() override;
@@ -120,7 +122,10 @@ public:
     std::optional<ui::Rect> createdGeometry(std::string_view window) const;
     int destroyedCount(std::string_view window) const;
     int raisedCount(std::string_view window) const;
+    int activatedCount(std::string_view window) const;
     bool quitRequested() const { return quitRequested_; }
+    // The page set for browser views whose renderer ended twice; empty: none.
+    const std::filesystem::path& crashedPage() const { return crashedPage_; }
 
     // Addresses a browser or hypertext view was sent to, in order: its start
     // address at creation, Navigate commands and address changes.
@@ -192,11 +197,13 @@ private:
     TimerSchedule timers_;
     ui::Point pointer_;
     std::map<std::string, ui::Size, std::less<>> clientSizes_;
+    std::filesystem::path crashedPage_;
 
     std::vector<std::string> created_;
     std::map<std::string, ui::Rect, std::less<>> createdGeometry_;
     std::vector<std::string> destroyed_;
     std::vector<std::string> raised_;
+    std::vector<std::string> activated_;
     bool quitRequested_ = false;
     std::map<std::pair<std::string, std::string>, std::vector<Text>> navigations_;
     std::vector<BrowserCall> browserCalls_;

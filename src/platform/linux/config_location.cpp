@@ -56,8 +56,14 @@ std::filesystem::path instanceSocketPath(const std::filesystem::path& configFile
            ("quillo-" + std::to_string(getuid()) + "-" + std::string(hash));
 }
 
+bool isInstalledProgramDirectory(const std::filesystem::path& programDirectory) {
+    std::error_code error;
+    return std::filesystem::exists(programDirectory / kInstallationMarker, error);
+}
+
 std::filesystem::path configDirectory(const std::filesystem::path& programDirectory) {
-    if (access(programDirectory.c_str(), W_OK) == 0) {
+    if (!isInstalledProgramDirectory(programDirectory) &&
+        access(programDirectory.c_str(), W_OK) == 0) {
         return programDirectory;
     }
     return userConfigDirectory();

@@ -4,8 +4,18 @@
 
 namespace quillo::linux_platform {
 
-// Where Config.ini lives: the program directory when the program may write
-// there (a portable copy, the build tree), else userConfigDirectory().
+// The file the install step writes into the program directory it installs.
+// A directory holding it belongs to an installation (a package, `cmake
+// --install`) and the program never writes there, whoever runs it.
+inline constexpr const char* kInstallationMarker = "INSTALLATION";
+
+// Whether the program directory belongs to an installation.
+bool isInstalledProgramDirectory(const std::filesystem::path& programDirectory);
+
+// Where Config.ini lives: userConfigDirectory() for an installed program,
+// even run as root; else the program directory when the program may write
+// there (a portable copy, the build tree, an unpacked folder), and
+// userConfigDirectory() when it may not.
 std::filesystem::path configDirectory(const std::filesystem::path& programDirectory);
 
 // $XDG_CONFIG_HOME/quillo ($HOME/.config/quillo when XDG_CONFIG_HOME is unset

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHideEvent>
+#include <QLoggingCategory>
 #include <QMetaObject>
 #include <QOpenGLWidget>
 #include <QPalette>
@@ -9,13 +10,37 @@
 #include <utility>
 
 #include "platform/qt/first_paint_cover.hpp"
+#include "platform/qt/frame_counter.hpp"
 #include "platform/qt/full_screen_window.hpp"
 #include "platform/qt/qt_text.hpp"
 
 namespace quillo::qt {
 namespace {
 
+Q_LOGGING_CATEGORY(browserLog, "quillo.app")
+
 constexpr QSize kPlainWindowSize{1000, 700};
+
+// A renderer that ends again within this time after the view reloaded its
+// page is not given another reload.
+constexpr std::chrono::seconds kRendererRetryWindow{60};
+
+// The dynamic property of the profile that holds the crashed page's path.
+constexpr char kCrashedPageProperty[] = "quillo_crashedPage";
+
+const char* terminationText(QWebEnginePage::RenderProcessTerminationStatus status) {
+    switch (status) {
+        case QWebEnginePage::NormalTerminationStatus:
+            return "ended normally";
+        case QWebEnginePage::AbnormalTerminationStatus:
+            return "ended abnormally";
+        case QWebEnginePage::CrashedTerminationStatus:
+            return "crashed";
+        case QWebEnginePage::KilledTerminationStatus:
+            return "was killed";
+    }
+    return "ended";
+}
 
 // The engine draws a page into a texture that its top-level window
 // composes on the GPU. Such a window must be created for that from the
@@ -53,13 +78,21 @@ BrowserView::BrowserView(QWebEngineProfile& profile, QWidget* parent, BrowserEve
     connect(page_, &QWebEnginePage::loadStarted, this, [this] { loaded_ = false; });
     connect(page_, &QWebEnginePage::loadFinished, this, [this](bool) {
         loaded_ = true;
-        if (events_.documentComplete) {
+        if (events_.documentComplete && !showsCrashedPage()) {
             later([this] { events_.documentComplete(); });
         }
     });
     connect(
         page_, &QWebEnginePage::fullScreenRequested, this,
         [this](QWebEngineFullScreenRequest request) { onFullScreenRequested(std::move(request)); });
+    // Answered at once; the view recovers from the main loop, once the
+    // engine has finished with the ended renderer.
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int exitCode) {
+                QMetaObject::invokeMethod(
+                    this, [this, status, exitCode] { onRendererEnded(status, exitCode); },
+                    Qt::QueuedConnection);
+            });
     if (events_.rightButtonDown) {
         setContextMenuPolicy(Qt::CustomContextMenu);
         connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
@@ -176,11 +209,73 @@ void BrowserView::leaveFullScreen() {
     }
 }
 
+void BrowserView::onRendererEnded(QWebEnginePage::RenderProcessTerminationStatus status,
+                                  int exitCode) {
+    // A page given up while hidden ends its renderer on purpose.
+    if (status == QWebEnginePage::NormalTerminationStatus ||
+        page_->lifecycleState() == QWebEnginePage::LifecycleState::Discarded) {
+        return;
+    }
+    const QUrl shown = page_->url().isEmpty() ? page_->requestedUrl() : page_->url();
+    const QUrl address = showsCrashedPage() ? crashedAddress_ : shown;
+    const QString what =
+        QStringLiteral("the renderer of %1 %2 (exit code %3)")
+            .arg(objectName().isEmpty() ? QStringLiteral("a browser view") : objectName(),
+                 QString::fromLatin1(terminationText(status)), QString::number(exitCode));
+    const auto now = std::chrono::steady_clock::now();
+    const bool again = rendererEnded_ && now - *rendererEnded_ < kRendererRetryWindow;
+    rendererEnded_ = now;
+    if (!again) {
+        qCWarning(browserLog).noquote()
+            << QStringLiteral("%1; reloading %2").arg(what, address.toDisplayString());
+        if (page_->url().isEmpty()) {
+            page_->load(address);
+        } else {
+            page_->triggerAction(QWebEnginePage::Reload);
+        }
+        return;
+    }
+    const std::optional<QUrl> crashedPage = crashedPageFor(address);
+    qCWarning(browserLog).noquote()
+        << QStringLiteral("%1 again within %2 s; %3 %4")
+               .arg(what, QString::number(kRendererRetryWindow.count()),
+                    crashedPage ? QStringLiteral("showing the crashed page for")
+                                : QStringLiteral("no crashed page to show for"),
+                    address.toDisplayString());
+    if (crashedPage) {
+        crashedAddress_ = address;
+        page_->load(*crashedPage);
+    }
+}
+
+std::optional<QUrl> BrowserView::crashedPageFor(const QUrl& address) const {
+    const QString path = profile_.property(kCrashedPageProperty).toString();
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    QUrl page = QUrl::fromLocalFile(path);
+    // The page reads the address to go back to from its fragment.
+    page.setFragment(QString::fromLatin1(address.toEncoded()), QUrl::DecodedMode);
+    return page;
+}
+
+bool BrowserView::showsCrashedPage() const {
+    const QString path = profile_.property(kCrashedPageProperty).toString();
+    return !path.isEmpty() &&
+           page_->url().adjusted(QUrl::RemoveFragment) == QUrl::fromLocalFile(path);
+}
+
+void setCrashedPage(QWebEngineProfile& profile, const QString& path) {
+    profile.setProperty(kCrashedPageProperty, path);
+}
+
 QWebEnginePage* openPlainBrowserWindow(QWebEngineProfile& profile, QWidget* owner, bool silent) {
     // Owned by `owner` through Qt's parent ownership; a window of its own.
     auto* view = new QWebEngineView(owner);
     view->setWindowFlag(Qt::Window);
     view->setAttribute(Qt::WA_DeleteOnClose);
+    view->setObjectName(QStringLiteral("quillo-plain-browser"));
+    FrameCounter::watch(*view);
     auto* page = new QuietPage(profile, view, [&profile, view](QuietPage& opener, const QUrl&) {
         return openPlainBrowserWindow(profile, view, opener.silent());
     });

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QPoint>
+#include <QUrl>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/text.hpp"
 #include "platform/qt/quiet_page.hpp"
@@ -51,6 +54,13 @@ struct BrowserEvents {
 // that is hidden itself (not only with its window) after its page has
 // loaded gives up its page (the engine discards it and frees the
 // renderer's share); showing or navigating it loads the page again.
+//
+// A renderer that ends abnormally (a crash, killed for memory) is answered
+// from the main loop: the view reloads its page once; when the renderer
+// ends again within a minute, the view shows the profile's crashed page
+// (setCrashedPage) with a link back to the page. Only the view changes: no
+// event reaches the model, and the crashed page's own load is not reported
+// as a document complete.
 class BrowserView final : public QWebEngineView {
 public:
     BrowserView(QWebEngineProfile& profile, QWidget* parent, BrowserEvents events);
@@ -78,13 +88,25 @@ private:
     void later(std::function<void()> report);
     void onFullScreenRequested(QWebEngineFullScreenRequest request);
     void leaveFullScreen();
+    void onRendererEnded(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode);
+    // The crashed page with a link back to `address`, or nothing when the
+    // profile has none.
+    std::optional<QUrl> crashedPageFor(const QUrl& address) const;
+    bool showsCrashedPage() const;
 
     QWebEngineProfile& profile_;
     QuietPage* page_;  // owned by this view; shown by the full-screen window while it is open
     BrowserEvents events_;
     std::unique_ptr<FullScreenWindow> fullScreen_;
     bool loaded_ = false;
+    std::optional<std::chrono::steady_clock::time_point> rendererEnded_;
+    QUrl crashedAddress_;  // the page the crashed page links back to
 };
+
+// The local page every browser view of `profile` shows after its renderer
+// ended twice within a minute; an empty path: none, the view stays as the
+// engine left it.
+void setCrashedPage(QWebEngineProfile& profile, const QString& path);
 
 // Opens a page in a plain browser window owned by `owner` (closed with it,
 // or deleted when the user closes it) and returns the new page.

@@ -2,14 +2,23 @@
 
 #include <QChildEvent>
 #include <QEvent>
+#include <QLoggingCategory>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
 namespace quillo::qt {
 namespace {
 
+Q_LOGGING_CATEGORY(coverLog, "quillo.platform")
+
 // How often a shown, covered view asks its page whether it has painted.
 constexpr int kPollMs = 40;
+
+// The latest the cover stays once the page has loaded and the view shows.
+// Pages that answer report their first contentful paint well within it;
+// one that does not (its renderer busy decoding a film for another window,
+// or a page with nothing to paint) shows as it stands after it.
+constexpr int kAfterLoadMs = 300;
 
 // 2: content (text, pictures) painted; 1: something painted; 0: nothing yet.
 // Asked in the program's own script world, out of the page's way.
@@ -26,13 +35,18 @@ FirstPaintCover::FirstPaintCover(QWebEngineView& view, QWebEnginePage& page)
     setGeometry(view.rect());
     poll_.setInterval(kPollMs);
     connect(&poll_, &QTimer::timeout, this, &FirstPaintCover::check);
+    deadline_.setSingleShot(true);
+    deadline_.setInterval(kAfterLoadMs);
+    connect(&deadline_, &QTimer::timeout, this, [this] { uncover("time after the load"); });
     connect(&page, &QWebEnginePage::loadStarted, this, [this] {
         loading_ = true;
         loaded_ = false;
+        deadline_.stop();
         watch();
     });
     connect(&page, &QWebEnginePage::loadFinished, this, [this](bool) {
         loaded_ = true;
+        sinceLoaded_.start();
         watch();
     });
     view.installEventFilter(this);
@@ -70,9 +84,13 @@ void FirstPaintCover::watch() {
         if (!poll_.isActive()) {
             poll_.start();
         }
+        if (loaded_ && !deadline_.isActive()) {
+            deadline_.start();
+        }
         check();
     } else {
         poll_.stop();
+        deadline_.stop();
     }
 }
 
@@ -88,14 +106,22 @@ void FirstPaintCover::check() {
                              }
                              cover->asking_ = false;
                              const int painted = answer.toInt();
-                             if (painted == 2 || (painted == 1 && cover->loaded_)) {
-                                 cover->uncover();
+                             if (painted == 2) {
+                                 cover->uncover("first contentful paint");
+                             } else if (painted == 1 && cover->loaded_) {
+                                 cover->uncover("first paint after the load");
                              }
                          });
 }
 
-void FirstPaintCover::uncover() {
+void FirstPaintCover::uncover(const char* why) {
+    qCDebug(coverLog).noquote()
+        << QStringLiteral("cover of a view in %1 lifted at its %2 (%3 the load finished)")
+               .arg(view_.window()->objectName(), QLatin1String(why),
+                    loaded_ ? QStringLiteral("%1 ms after").arg(sinceLoaded_.elapsed())
+                            : QStringLiteral("before"));
     poll_.stop();
+    deadline_.stop();
     view_.removeEventFilter(this);
     if (!page_.isNull()) {
         disconnect(page_, nullptr, this, nullptr);

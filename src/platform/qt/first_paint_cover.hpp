@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -13,9 +14,11 @@ namespace quillo::qt {
 // page has painted content for the first time, so that an empty view (never
 // navigated, or waiting for its renderer) and a page's blank first frames
 // never show. The page paints beneath the cover all along; the cover goes
-// for good once the page reports its first contentful paint, or, for a page
-// without text or pictures, once it has loaded and painted at all. A child
-// of the view, which owns it.
+// for good once the page reports its first contentful paint, or at the
+// latest a short fixed time after the page finished loading while the view
+// is shown: a page that paints nothing, or whose renderer is too busy (with
+// a film, say) to answer, is never left behind the cover. A child of the
+// view, which owns it.
 class FirstPaintCover final : public QWidget {
 public:
     FirstPaintCover(QWebEngineView& view, QWebEnginePage& page);
@@ -26,11 +29,13 @@ protected:
 private:
     void watch();
     void check();
-    void uncover();
+    void uncover(const char* why);
 
     QWebEngineView& view_;
     QPointer<QWebEnginePage> page_;  // the view's page, which may go first
     QTimer poll_;
+    QTimer deadline_;  // single shot, from the end of the load while shown
+    QElapsedTimer sinceLoaded_;
     bool loading_ = false;  // a page load has begun: there is a paint to wait for
     bool loaded_ = false;
     bool asking_ = false;  // a check is running in the page

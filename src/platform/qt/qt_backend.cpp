@@ -15,12 +15,16 @@
 #include <thread>
 #include <utility>
 
+#include "platform/qt/accessible_names.hpp"
+#include "platform/qt/browser_view.hpp"
 #include "platform/qt/dialog_placement.hpp"
+#include "platform/qt/display_platform.hpp"
 #include "platform/qt/qt_text.hpp"
 #include "platform/qt/web_engine_environment.hpp"
 #include "platform/qt/window_role.hpp"
 #include "platform/qt/window_view.hpp"
 #include "platform/qt/x11_backdrop.hpp"
+#include "platform/qt/x11_window_hints.hpp"
 
 namespace quillo::qt {
 
@@ -94,7 +98,11 @@ QtBackend::QtBackend()
     : argv_{programName_.data(), nullptr},
       application_(makeApplication(argc_, argv_.data())),
       profile_(makeSharedProfile()),
-      waitEnds_(std::make_unique<WaitEnds>()) {}
+      attentionRefusal_(std::make_unique<AttentionRefusal>()),
+      waitEnds_(std::make_unique<WaitEnds>()) {
+    application_->installNativeEventFilter(attentionRefusal_.get());
+    reportWindowPlacement();
+}
 
 QtBackend::~QtBackend() {
     // Abandoned requests were aborted; their workers end within a moment.
@@ -105,6 +113,8 @@ QtBackend::~QtBackend() {
     retiring_.clear();
     views_.clear();
     deleteClosedViews();
+    application_->removeNativeEventFilter(attentionRefusal_.get());
+    attentionRefusal_.reset();
     profile_.reset();
     application_.reset();
 }
@@ -136,14 +146,10 @@ WindowView* QtBackend::viewOf(const ui::Window& window) const {
     return found == views_.end() ? nullptr : found->second.get();
 }
 
-void QtBackend::bringToFront(const ui::Window& window) {
-    WindowView* view = viewOf(window);
-    if (view == nullptr || !view->isVisible()) {
-        return;
+void QtBackend::windowActivated(ui::Window& window) {
+    if (WindowView* view = viewOf(window)) {
+        view->activate();
     }
-    view->setWindowState(view->windowState() & ~Qt::WindowMinimized);
-    view->raise();
-    view->activateWindow();
 }
 
 void QtBackend::windowCreated(ui::Window& window) {
@@ -164,6 +170,11 @@ void QtBackend::windowCreated(ui::Window& window) {
     if (!window.background()) {
         useDefaultWindowColour(shown);
     }
+    if (window.definition().role != ui::WindowRole::Standard) {
+        attentionRefusal_->add(shown);
+    }
+    nameForScreenReaders(shown, window, spokenLanguage_);
+    letKeyboardReachDialogButtons(shown, window);
     if (window.visible()) {
         if (window.modal()) {
             presentWindow(shown, window.definition().role);
@@ -202,6 +213,7 @@ void QtBackend::windowDestroyed(ui::Window& window) {
     std::unique_ptr<WindowView> view = std::move(found->second);
     views_.erase(found);
     std::erase(pendingPresent_, &window);
+    attentionRefusal_->remove(*view);
     if (view.get() == mainView_) {
         mainView_ = nullptr;
     }
@@ -213,8 +225,16 @@ void QtBackend::windowDestroyed(ui::Window& window) {
         QTimer::singleShot(0, application_.get(), [this] { retireDialogs(); });
         return;
     }
+    handFocusOn(*view);
     view->close();
     view.release()->deleteLater();
+}
+
+void QtBackend::handFocusOn(const WindowView& leaving) {
+    if (mainView_ != nullptr && mainView_ != &leaving && leaving.isActiveWindow() &&
+        mainView_->isVisible() && !mainView_->isMinimized()) {
+        mainView_->activateWindow();
+    }
 }
 
 void QtBackend::retireDialogs() {
@@ -242,6 +262,9 @@ void QtBackend::controlChanged(ui::Window& window, ui::Control& control,
                                ui::ControlProperty property) {
     if (WindowView* view = viewOf(window)) {
         view->applyControl(window, control, property);
+        if (property == ui::ControlProperty::Text) {
+            labelTextChanged(*view, window, control);
+        }
     }
 }
 
@@ -264,6 +287,10 @@ void QtBackend::setTrayIcon(ui::Window& window, const std::filesystem::path& ico
     if (WindowView* view = viewOf(window)) {
         view->setTrayIcon(iconFile, tooltip);
     }
+}
+
+void QtBackend::setCrashedPage(const std::filesystem::path& page) {
+    qt::setCrashedPage(*profile_, QString::fromStdString(page.string()));
 }
 
 ui::Size QtBackend::clientSize(const ui::Window& window) {

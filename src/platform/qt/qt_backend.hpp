@@ -24,6 +24,7 @@ namespace quillo::qt {
 
 class WindowView;
 struct WaitState;
+class AttentionRefusal;
 
 // The real backend: Qt 6 Widgets windows with Qt WebEngine browser views.
 // Owns the QApplication, so construct it before anything else of the
@@ -53,6 +54,7 @@ public:
     void windowCreated(ui::Window& window) override;
     void windowDestroyed(ui::Window& window) override;
     void windowRaised(ui::Window& window) override;
+    void windowActivated(ui::Window& window) override;
     void windowChanged(ui::Window& window, ui::WindowProperty property) override;
     void controlChanged(ui::Window& window, ui::Control& control,
                         ui::ControlProperty property) override;
@@ -62,13 +64,13 @@ public:
                    std::optional<ui::Point> screenPosition) override;
     void setTrayIcon(ui::Window& window, const std::filesystem::path& iconFile,
                      const Text& tooltip) override;
+    void setCrashedPage(const std::filesystem::path& page) override;
     ui::Size clientSize(const ui::Window& window) override;
     ui::Point pointerPosition() override;
     void quit() override;
 
-    // Brings a shown window in front of the others and gives it the focus,
-    // also when it was minimized (a later start of the program handing over).
-    void bringToFront(const ui::Window& window);
+    // The language screen readers name the picture buttons in.
+    void setSpokenLanguage(ui::SpokenLanguage language) { spokenLanguage_ = language; }
 
     std::int64_t now() override;
     bool wait(std::function<void()> work) override;
@@ -84,6 +86,9 @@ private:
     // Shows the new windows that are still visible in the model.
     void presentPending();
     void deleteClosedViews();
+    // A window in use that closes gives the focus to the main window, so
+    // that the window manager hands it to no other (the pop-under).
+    void handFocusOn(const WindowView& leaving);
     // Closes the pages of the options dialog that have left the model but
     // stay on the screen until the next page stands (or the loop turns).
     void retireDialogs();
@@ -95,17 +100,20 @@ private:
     std::array<char*, 2> argv_;
     std::unique_ptr<QApplication> application_;
     std::unique_ptr<QWebEngineProfile> profile_;
+    // Advertisement windows never ask for the user's attention.
+    std::unique_ptr<AttentionRefusal> attentionRefusal_;
     ui::WindowModel* model_ = nullptr;
     std::map<const ui::Window*, std::unique_ptr<WindowView>> views_;
     std::vector<std::unique_ptr<WindowView>> retiring_;
     std::vector<const ui::Window*> pendingPresent_;  // created, not shown yet
-    const WindowView* mainView_ = nullptr;           // the first window: the main window
+    WindowView* mainView_ = nullptr;                 // the first window: the main window
     QEventLoop* mainLoop_ = nullptr;                 // while run() runs it
     bool quitRequested_ = false;
     std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
     std::unique_ptr<QObject> waitEnds_;  // receives the ends of the waits
     WaitState* currentWait_ = nullptr;   // the innermost wait while one runs
     std::vector<std::thread> abandonedWorkers_;
+    ui::SpokenLanguage spokenLanguage_ = ui::SpokenLanguage::Simplified;
 };
 
 }  // namespace quillo::qt

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <QWebEngineSettings>
@@ -44,10 +45,21 @@ void prepareWebEngineEnvironment() {
 
 std::unique_ptr<QWebEngineProfile> makeSharedProfile() {
     // A profile with a storage name is kept on disk; the paths are set
-    // before any page uses it.
+    // before any page uses it. Made with a storage name, the engine sets up
+    // the profile's preferences under its default place (the application's
+    // data directory, QtWebEngine/<name>) and writes them there when the
+    // path changes. That place lies in our engine directory while the
+    // profile is made (quillo/engine/QtWebEngine/Quillo/user_prefs.json), so
+    // that nothing of the engine lands outside it.
+    const QString organisation = QCoreApplication::organizationName();
+    const QString application = QCoreApplication::applicationName();
+    QCoreApplication::setOrganizationName(QStringLiteral("quillo"));
+    QCoreApplication::setApplicationName(QStringLiteral("engine"));
     auto profile = std::make_unique<QWebEngineProfile>(QStringLiteral("Quillo"));
     profile->setPersistentStoragePath(engineDirectory(QStandardPaths::GenericDataLocation));
     profile->setCachePath(engineDirectory(QStandardPaths::GenericCacheLocation));
+    QCoreApplication::setOrganizationName(organisation);
+    QCoreApplication::setApplicationName(application);
     profile->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
     profile->setHttpCacheMaximumSize(kDiskCacheBytes);
     // Cookies with an expiry survive the run; session cookies end with it,

@@ -10,11 +10,14 @@
 
 #include "platform/qt/browser_view.hpp"
 #include "platform/qt/control_properties.hpp"
+#include "platform/qt/display_platform.hpp"
+#include "platform/qt/frame_counter.hpp"
 #include "platform/qt/picture_box.hpp"
 #include "platform/qt/qt_text.hpp"
 #include "platform/qt/skinned_menu.hpp"
 #include "platform/qt/window_background.hpp"
 #include "platform/qt/window_role.hpp"
+#include "platform/qt/x11_window_hints.hpp"
 
 namespace quillo::qt {
 namespace {
@@ -23,6 +26,18 @@ Q_LOGGING_CATEGORY(trayLog, "quillo.platform")
 
 // How often a window minimised for want of a tray looks for one.
 constexpr int kTrayWatchMs = 2000;
+
+// Timers of whole seconds from this long on keep to the second: the system
+// wakes the program for them together with its other work of that second.
+// Their handlers see the same ticks, at most half a second apart from the
+// exact time, which nothing on that scale tells apart.
+constexpr int kCoarseFromMs = 10000;
+
+void startTicking(QTimer& timer, int interval) {
+    timer.setTimerType(interval >= kCoarseFromMs && interval % 1000 == 0 ? Qt::VeryCoarseTimer
+                                                                         : Qt::CoarseTimer);
+    timer.start(interval);
+}
 
 // Nesting counter for "this change comes from the model".
 class Applying {
@@ -78,6 +93,7 @@ WindowView::WindowView(ui::Window& window, ui::WindowModel& model, QWebEnginePro
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }
     applyWindowRole(*this, window.definition().role);
+    FrameCounter::watch(*this);
     backgroundPicture_ = pixmapOf(window.backgroundPicture());
     build(window);
     applyGeometry(window);
@@ -131,7 +147,7 @@ void WindowView::startTimers(const ui::Window& window) {
     for (auto& [name, timer] : timers_) {
         const int interval = window.control(name).interval();
         if (interval > 0) {
-            timer->start(interval);
+            startTicking(*timer, interval);
         }
     }
 }
@@ -142,7 +158,7 @@ void WindowView::applyControl(const ui::Window& /*window*/, const ui::Control& c
         const auto timer = timers_.find(control.name());
         if (timer != timers_.end()) {
             if (control.interval() > 0) {
-                timer->second->start(control.interval());
+                startTicking(*timer->second, control.interval());
             } else {
                 timer->second->stop();
             }
@@ -193,12 +209,6 @@ void WindowView::applyWindow(const ui::Window& window, ui::WindowProperty proper
         case ui::WindowProperty::KeepOnTop:
             applyKeepOnTop(window);
             break;
-        case ui::WindowProperty::KeepCaptionActive:
-            if (window.keepCaptionActive() && isVisible()) {
-                QWidget::raise();
-                activateWindow();
-            }
-            break;
         case ui::WindowProperty::BackgroundPicture:
             applyBackgroundPicture(window);
             break;
@@ -217,9 +227,31 @@ void WindowView::applyGeometry(const ui::Window& window) {
     setGeometry(wanted);
 }
 
+void WindowView::activate() {
+    if (closed_ || !isVisible()) {
+        return;
+    }
+    const Applying applying(applying_);
+    restoreFromMinimised();
+    QWidget::raise();
+    activateWindow();
+}
+
+void WindowView::restoreFromMinimised() {
+    if (!isMinimized()) {
+        return;
+    }
+    // The hint goes first: the window manager reads it when the window maps.
+    clearIconicHint(*this);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+}
+
 void WindowView::applyVisible(const ui::Window& window) {
     const Applying applying(applying_);
     if (window.visible()) {
+        // A window minimised for want of a tray and hidden once one came
+        // still holds its minimised state: it comes back restored.
+        restoreFromMinimised();
         showAgain(*this, window.definition().role);
     } else {
         hide();
@@ -304,6 +336,7 @@ void WindowView::minimiseUntilTrayAppears() {
     if (trayWatch_ == nullptr) {
         trayWatch_ = new QTimer(this);
         trayWatch_->setInterval(kTrayWatchMs);
+        trayWatch_->setTimerType(Qt::VeryCoarseTimer);
         connect(trayWatch_, &QTimer::timeout, this, &WindowView::checkTrayAppeared);
     }
     trayWatch_->start();
@@ -383,7 +416,13 @@ void WindowView::reportGeometry() {
     if (window == nullptr) {
         return;
     }
-    const ui::Rect moved{actual.x(), actual.y(), actual.width(), actual.height()};
+    ui::Rect moved{actual.x(), actual.y(), actual.width(), actual.height()};
+    if (!clientPlacesWindows()) {
+        // The compositor keeps the place to itself: what the toolkit reports
+        // is no place on the screen, and the stored one stays.
+        moved.left = window->left();
+        moved.top = window->top();
+    }
     if (window->geometry() != moved) {
         const Applying applying(applying_);
         window->setGeometry(moved);

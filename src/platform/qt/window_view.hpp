@@ -45,6 +45,10 @@ public:
     // it is minimised instead and hidden once a tray appears.
     void setTrayIcon(const std::filesystem::path& iconFile, const Text& tooltip);
 
+    // Restored if minimised, raised and given the keyboard focus; the window
+    // must be shown.
+    void activate();
+
     // The window is gone from the model: hide it, stop its timers and pages,
     // report nothing more. The caller deletes the widget later.
     void close();
@@ -65,6 +69,7 @@ private:
     void applyState(const ui::Window& window);
     void applyKeepOnTop(const ui::Window& window);
     void applyBackgroundPicture(const ui::Window& window);
+    void restoreFromMinimised();
     void reportGeometry();
     void minimiseUntilTrayAppears();
     void checkTrayAppeared();

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QRegion>
+#include <QSize>
 #include <QTimer>
 #include <QWebEngineView>
 #include <QWidget>
@@ -29,9 +30,12 @@ xcb_connection_t* x11Connection() {
 }
 
 // The window as it will look, browser views left out (they paint through
-// the engine; their place shows the window's colour).
-QImage finishedLook(QWidget& window) {
-    QImage image(window.size(), QImage::Format_RGB32);
+// the engine; their place shows the window's colour), in the device pixels
+// of the native window: on a scaled screen the picture is drawn at the
+// window's device pixel ratio, as the toolkit draws the window itself.
+QImage finishedLook(QWidget& window, QSize devicePixels) {
+    QImage image(devicePixels, QImage::Format_RGB32);
+    image.setDevicePixelRatio(window.devicePixelRatioF());
     image.fill(window.palette().color(QPalette::Window));
     QRegion region(window.rect());
     for (const QWebEngineView* view : window.findChildren<QWebEngineView*>()) {
@@ -68,7 +72,7 @@ void setFirstFrameBackdrop(QWidget& window) {
     if (!geometry || (geometry->depth != 24 && geometry->depth != 32)) {
         return;
     }
-    const QImage image = finishedLook(window);
+    const QImage image = finishedLook(window, QSize(geometry->width, geometry->height));
     const xcb_pixmap_t pixmap = xcb_generate_id(connection);
     xcb_create_pixmap(connection, geometry->depth, pixmap, id,
                       static_cast<std::uint16_t>(image.width()),

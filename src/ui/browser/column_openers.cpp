@@ -6,6 +6,7 @@
 
 #include "app/app.hpp"
 #include "content/pages.hpp"
+#include "core/address_policy.hpp"
 #include "i18n/language.hpp"
 #include "ui/browser/browser_views.hpp"
 #include "ui/browser/open_state_keys.hpp"
@@ -51,22 +52,30 @@ std::optional<Text> fetchCustomAddress(App& app, Column column) {
     return std::nullopt;
 }
 
-void navigate(App& app, ui::Window& window, Column column, const std::optional<Text>& custom) {
+// Sends the window to the column; false when the column's address is
+// refused by the address policy and the window keeps what it showed.
+bool navigate(App& app, ui::Window& window, Column column, const std::optional<Text>& custom) {
     ui::Control& browser = window.control(column::kColumnBrowser);
     switch (column) {
         case Column::LiveTv:
             browser.navigate(app.content().pageAddress(pages::kTvPage));
-            break;
+            return true;
         case Column::AppCentre:
             browser.navigate(Text(kBlankPage));
             window.control(column::kAppBrowser)
                 .navigate(app.content().pageAddress(pages::kAppPage));
-            break;
+            return true;
         case Column::Custom1:
-        case Column::Custom2:
-            navigateIfBrowsable(browser, custom.value_or(Text{}));
-            break;
+        case Column::Custom2: {
+            const Text address = custom.value_or(Text{});
+            if (!isBrowsableAddress(address)) {
+                return false;
+            }
+            browser.navigate(address);
+            return true;
+        }
     }
+    return false;
 }
 
 void showAndLoad(App& app, const ColumnOpener& opener, const std::optional<Text>& custom,
@@ -74,7 +83,11 @@ void showAndLoad(App& app, const ColumnOpener& opener, const std::optional<Text>
     const ui::Window& main = *app.windows().find(ui::main_window::kWindow);
     ui::Window& window = app.windows().loadAt(column::kWindow, besidePlace(main));
     placeBeside(window, main);
-    navigate(app, window, opener.column, custom);
+    // The title names the column on show: a refused address leaves both the
+    // page and the title as they were.
+    if (!navigate(app, window, opener.column, custom)) {
+        return;
+    }
     // The same title in the three languages; any other code keeps the old one.
     if (languageByNumber(languageCode) != Language::None) {
         const StartupState& startup = app.state().startup;

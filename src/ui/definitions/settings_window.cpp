@@ -11,11 +11,12 @@ namespace names = settings_window;
 namespace {
 
 // 13 x 13, hand cursor, unticked.
-ControlDef checkBox(std::string_view name, int left, int top) {
+ControlDef checkBox(std::string_view name, int left, int top, std::string_view label) {
     return {.kind = ControlKind::CheckBox,
             .name = name,
             .geometry = {left, top, 13, 13},
-            .cursor = Cursor::Hand};
+            .cursor = Cursor::Hand,
+            .labelledBy = label};
 }
 
 }  // namespace
@@ -57,15 +58,15 @@ const WindowDef& settingsWindow() {
                             "播放时禁用屏幕保护（仅对XP有效）"),
                 dialogLabel(names::kTrayCaption, {160, 248, 80, 16}, "托盘设置"),
                 dialogLabel(names::kTrayLabel, {272, 245, 232, 24}, "勾选是否托盘关闭程序"),
-                checkBox(names::kAutostartBox, 248, 53),
-                checkBox(names::kSimplifiedBox, 248, 78),
-                checkBox(names::kTraditionalBox, 342, 78),
-                checkBox(names::kEnglishBox, 437, 78),
-                checkBox(names::kRenderer1Box, 248, 120),
-                checkBox(names::kRenderer2Box, 342, 120),
-                checkBox(names::kRenderer3Box, 452, 120),
-                checkBox(names::kScreenSaverBox, 248, 225),
-                checkBox(names::kTrayBox, 248, 250),
+                checkBox(names::kAutostartBox, 248, 53, names::kAutostartLabel),
+                checkBox(names::kSimplifiedBox, 248, 78, names::kSimplifiedLabel),
+                checkBox(names::kTraditionalBox, 342, 78, names::kTraditionalLabel),
+                checkBox(names::kEnglishBox, 437, 78, names::kEnglishLabel),
+                checkBox(names::kRenderer1Box, 248, 120, names::kRenderer1Label),
+                checkBox(names::kRenderer2Box, 342, 120, names::kRenderer2Label),
+                checkBox(names::kRenderer3Box, 452, 120, names::kRenderer3Label),
+                checkBox(names::kScreenSaverBox, 248, 225, names::kScreenSaverLabel),
+                checkBox(names::kTrayBox, 248, 250, names::kTrayLabel),
             }),
         .closeControl = names::kCloseButton,
         .escapeControl = names::kCancelButton,

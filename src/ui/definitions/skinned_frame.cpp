@@ -11,6 +11,21 @@ using skinned_frame::kOptionsButtonSize;
 using skinned_frame::kTitleBarHeight;
 constexpr int kEdge = skinned_frame::kEdgeWidth;
 
+// The caption buttons as a screen reader names them; the player's second
+// maximize button (shown while maximized) restores.
+SpokenName captionName(std::string_view name) {
+    if (name == skinned_frame::kMinimizeButton) {
+        return {"最小化", "最小化", "Minimize"};
+    }
+    if (name == skinned_frame::kMaximizeButton) {
+        return {"最大化", "最大化", "Maximize"};
+    }
+    if (name == skinned_frame::kCloseButton) {
+        return {"关闭", "關閉", "Close"};
+    }
+    return {"还原", "還原", "Restore"};
+}
+
 }  // namespace
 
 ControlDef titleBar() {
@@ -52,7 +67,8 @@ ControlDef captionButton(std::string_view name, int left, Cursor cursor) {
             .name = name,
             .parent = kTitleBar,
             .geometry = {left, kCaptionTop, kCaptionButtonSize.width, kCaptionButtonSize.height},
-            .cursor = cursor};
+            .cursor = cursor,
+            .spoken = captionName(name)};
 }
 
 ControlDef optionsButton(int left, bool visible) {
@@ -61,7 +77,8 @@ ControlDef optionsButton(int left, bool visible) {
             .parent = kTitleBar,
             .geometry = {left, kCaptionTop, kOptionsButtonSize.width, kOptionsButtonSize.height},
             .visible = visible,
-            .cursor = Cursor::Hand};
+            .cursor = Cursor::Hand,
+            .spoken = {"选项", "選項", "Options"}};
 }
 
 ControlDef leftEdge(int height) {

@@ -52,7 +52,7 @@ void onTrayAction(App& app, int code) {
     ui::Window& window = mainWindow(app);
     if (code == 1 || code == 2) {
         window.show();
-        window.setKeepCaptionActive(true);
+        window.activate();
     } else if (code == 3) {
         Language language = currentLanguage(app);
         if (language != Language::None) {

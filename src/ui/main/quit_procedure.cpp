@@ -1,5 +1,8 @@
 #include "ui/main/quit_procedure.hpp"
 
+#include <chrono>
+#include <string_view>
+
 #include "app/app.hpp"
 #include "content/pages.hpp"
 #include "content/switch_page.hpp"
@@ -18,11 +21,18 @@ void quitProcedure(App& app) {
         return;
     }
 
-    ContentClient& content = app.content();
+    // Each request may take what is left of the shared wait; one that finds
+    // none left fails at once.
+    const auto deadline = std::chrono::steady_clock::now() + kQuitWait;
+    auto fetch = [&app, deadline](std::string_view path) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        return app.content().fetchPage(path, left);
+    };
     Text& exitPopupSwitch = app.state().adverts.exitPopupSwitch;
-    exitPopupSwitch = content.fetchPage(pages::kExitPopupSwitch);
-    const Text languageForceSwitch = content.fetchPage(pages::kLanguageForceSwitch);
-    const Text forcedLanguage = content.fetchPage(pages::kForcedLanguage);
+    exitPopupSwitch = fetch(pages::kExitPopupSwitch);
+    const Text languageForceSwitch = fetch(pages::kLanguageForceSwitch);
+    const Text forcedLanguage = fetch(pages::kForcedLanguage);
 
     // Only a real language code is stored: an empty body from a failed fetch
     // or a stray page would leave every later start without a language.

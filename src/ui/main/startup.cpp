@@ -53,6 +53,14 @@ void showLoadingPage(App& app, ui::Window& window) {
     loading.show();
 }
 
+// A start-up that stops without sending the site browser anywhere leaves
+// the window as designed: the site browser in its place, blank, and no
+// loading page that would never give way.
+void takeDownLoadingPage(ui::Window& window) {
+    window.control(names::kLoadingBrowser).hide();
+    window.control(names::kSiteBrowser).show();
+}
+
 }  // namespace
 
 void applyCustomColumnSwitches(App& app) {
@@ -116,6 +124,7 @@ void runStartupFromSwitchPage(App& app) {
     if (isOn(state.startupSwitch)) {
         // Local-name mode: everything from the language table.
         if (language == Language::None) {
+            takeDownLoadingPage(*app.windows().find(kMain));
             return;
         }
         state.displayName = readLanguageTable(app.programDirectory(), language, "Name");
@@ -128,6 +137,7 @@ void runStartupFromSwitchPage(App& app) {
         // Server-name mode: the display name from the server, the rest as
         // above, then the pop-under switch and the corner pop-up.
         if (language == Language::None) {
+            takeDownLoadingPage(*app.windows().find(kMain));
             return;
         }
         state.displayName = app.content().fetchPage(namePage(language));

@@ -20,7 +20,6 @@ enum class WindowProperty {
     Title,
     State,
     KeepOnTop,
-    KeepCaptionActive,
     BackgroundPicture,  // painted under the controls
 };
 
@@ -58,6 +57,10 @@ public:
     // new window, modal or not, comes to the front through windowCreated;
     // Window::modal() tells whether it withholds input from the others.)
     virtual void windowRaised(Window& window) = 0;
+    // The user asked for the window (its tray icon, a second start): show it
+    // restored from minimised, raise it and give it the keyboard focus. A
+    // command, not a state: every call acts.
+    virtual void windowActivated(Window& window) = 0;
 
     virtual void windowChanged(Window& window, WindowProperty property) = 0;
     virtual void controlChanged(Window& window, Control& control, ControlProperty property) = 0;
@@ -75,6 +78,12 @@ public:
     // Shows the window's tray icon (again) with the icon file and tooltip.
     virtual void setTrayIcon(Window& window, const std::filesystem::path& iconFile,
                              const Text& tooltip) = 0;
+
+    // The local page a browser view shows when its page's renderer ended
+    // abnormally a second time within a minute (the first time the view
+    // reloads its page by itself). The page offers a link back to the page
+    // that was shown.
+    virtual void setCrashedPage(const std::filesystem::path& page) = 0;
 
     virtual Size clientSize(const Window& window) = 0;
     virtual Point pointerPosition() = 0;

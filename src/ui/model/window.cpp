@@ -101,12 +101,14 @@ void Window::setKeepOnTop(bool keep) {
     changed(WindowProperty::KeepOnTop);
 }
 
-void Window::setKeepCaptionActive(bool keep) {
-    if (!alive_ || keep == keepCaptionActive_) {
+void Window::activate() {
+    if (!alive_ || !visible_) {
         return;
     }
-    keepCaptionActive_ = keep;
-    changed(WindowProperty::KeepCaptionActive);
+    if (state_ == WindowState::Minimized) {
+        setState(WindowState::Normal);
+    }
+    model_.backend().windowActivated(*this);
 }
 
 void Window::setBackgroundPicture(const std::filesystem::path& file) {

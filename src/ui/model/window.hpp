@@ -71,8 +71,10 @@ public:
 
     bool keepOnTop() const { return keepOnTop_; }
     void setKeepOnTop(bool keep);
-    bool keepCaptionActive() const { return keepCaptionActive_; }
-    void setKeepCaptionActive(bool keep);
+    // Brings the shown window to the front with the keyboard focus, restored
+    // if minimised; every call asks the backend anew. Inert on a destroyed
+    // or hidden window.
+    void activate();
 
     std::optional<Color> background() const { return definition_.background; }
 
@@ -109,7 +111,6 @@ private:
     bool visible_;
     WindowState state_ = WindowState::Normal;
     bool keepOnTop_ = false;
-    bool keepCaptionActive_ = false;
     Picture backgroundPicture_;
 };
 

@@ -26,6 +26,29 @@ enum class ControlKind {
 
 enum class Cursor { Arrow, Hand };
 
+// The languages a screen reader names the controls in.
+enum class SpokenLanguage { Simplified, Traditional, English };
+
+// What a screen reader says for a control that shows a picture instead of a
+// text (a caption button, a dialog's picture button), in each language.
+struct SpokenName {
+    std::string_view simplified{};
+    std::string_view traditional{};
+    std::string_view english{};
+
+    std::string_view in(SpokenLanguage language) const {
+        switch (language) {
+            case SpokenLanguage::Traditional:
+                return traditional;
+            case SpokenLanguage::English:
+                return english;
+            case SpokenLanguage::Simplified:
+                break;
+        }
+        return simplified;
+    }
+};
+
 struct ControlDef {
     ControlKind kind = ControlKind::PictureBox;
     std::string_view name{};    // stored name, unique within the window
@@ -44,6 +67,11 @@ struct ControlDef {
     // waits on a request (see WindowModel). The window's closeControl is so
     // without saying.
     bool atOnce = false;
+    // For screen readers: a picture's name, or the label (a control of the
+    // same window) whose text names a check box. Labels and push buttons
+    // are named by the text they show.
+    SpokenName spoken{};
+    std::string_view labelledBy{};
 };
 
 // One item of a pop-up menu. The menu's root item is not listed: its caption

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -233,6 +234,29 @@ private slots:
         const int ticksAtEnd = ticks;
         QTest::qWait(60);
         QCOMPARE(ticks, ticksAtEnd);
+    }
+
+    // The tray icon's notifications reach the window's handler as the codes
+    // the behaviours act on: a click 1, a double click 2, the context
+    // request (right button) 3; any other notification raises nothing.
+    void trayNotificationsReachTheModelAsActionCodes() {
+        std::vector<int> codes;
+        model_->bind("ViewWindow", "", ui::EventKind::TrayAction,
+                     [&codes](ui::EventArgs& args) { codes.push_back(args.code); });
+        ui::Window& window = model_->load("ViewWindow");
+        QWidget* view = topLevel("ViewWindow");
+        QTRY_VERIFY(view->isVisible());
+        window.setTrayIcon("TrayLOGO.ico", gbk("提示"));
+        auto* tray = view->findChild<QSystemTrayIcon*>();
+        QVERIFY(tray != nullptr);
+
+        for (QSystemTrayIcon::ActivationReason reason :
+             {QSystemTrayIcon::Trigger, QSystemTrayIcon::MiddleClick, QSystemTrayIcon::Unknown,
+              QSystemTrayIcon::DoubleClick, QSystemTrayIcon::Context}) {
+            emit tray->activated(reason);
+        }
+        const std::vector<int> expected{1, 2, 3};
+        QTRY_COMPARE(codes, expected);
     }
 
     // What the window manager is told; whether the focus stays put is

@@ -195,6 +195,9 @@ TEST_F(ColumnWindowTest, UnbrowsableCustomColumnAddressLeavesTheLoadingView) {
     }
     EXPECT_TRUE(h.navigations(column_names::kWindow, column_names::kColumnBrowser).empty());
     EXPECT_TRUE(loadingView().visible());
+    // No column is on show, so none is named.
+    EXPECT_EQ(column().title(), "");
+    EXPECT_EQ(control(column_names::kWindow, column_names::kTitleLabel).text(), gbk("APP应用"));
 }
 
 }  // namespace

@@ -166,6 +166,37 @@ TEST_F(BrowserWindowsTest, ALabelClickOnAnOpenColumnWindowMovesAndRenavigatesIt)
     EXPECT_EQ(window(column_names::kWindow).title(), gbk("影视 应用中心"));
 }
 
+// The title names the column whose page is on show: a custom column whose
+// address is refused changes neither; one that is browsable changes both.
+TEST_F(BrowserWindowsTest, ARefusedCustomColumnAddressKeepsTitleAndPageOfTheOpenColumnWindow) {
+    clickColumn(main_names::kColumn2Label);
+    ui::Window& column = window(column_names::kWindow);
+    ui::Control& titleLabel = column.control(column_names::kTitleLabel);
+    const std::vector<Text> liveTv{base("ads/tv.html")};
+
+    for (const char* address :
+         {"file:///etc/passwd", "javascript:alert(1)", "/usr/bin/xterm", "", "about:blank\n"}) {
+        SCOPED_TRACE(address);
+        h.page("ads/zdylm2dz.html", address);
+        column.move(400, 300, 984, 624);
+        clickColumn(main_names::kColumn5Label);
+        EXPECT_EQ(h.navigations(column_names::kWindow, column_names::kColumnBrowser), liveTv);
+        EXPECT_EQ(column.title(), gbk("影视 电视直播"));
+        EXPECT_EQ(titleLabel.text(), gbk("影视 电视直播"));
+        // Still brought back beside the main window.
+        EXPECT_EQ(column.left(), 130);
+        EXPECT_EQ(column.top(), 110);
+    }
+
+    h.page("ads/zdylm2dz.html", "http://picks.example/");
+    clickColumn(main_names::kColumn5Label);
+    EXPECT_EQ(h.navigations(column_names::kWindow, column_names::kColumnBrowser),
+              (std::vector<Text>{base("ads/tv.html"), "http://picks.example/"}));
+    EXPECT_EQ(column.title(), gbk("影视 官方推荐"));
+    EXPECT_EQ(titleLabel.text(), gbk("影视 官方推荐"));
+    EXPECT_EQ(h.createdCount(column_names::kWindow), 1);
+}
+
 TEST_F(BrowserWindowsTest, ASecondLinkClosesThePlayerAndOpensAFreshOneOnTheNewLink) {
     followLink("http://site.example/play/1.html");
     followLink("http://site.example/play/2.html");

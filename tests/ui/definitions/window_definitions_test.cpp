@@ -117,6 +117,32 @@ TEST_P(EveryWindow, TimersAreInvisibleAndOtherControlsHaveASize) {
     }
 }
 
+// A screen reader can name every picture button in each language, and every
+// check box by a label of its window that shows text.
+TEST_P(EveryWindow, PictureButtonsAndCheckBoxesHaveSpokenNames) {
+    const WindowDef& w = window(GetParam());
+    for (const ControlDef& c : w.controls) {
+        if (c.kind == ControlKind::ImageButton) {
+            for (SpokenLanguage language : {SpokenLanguage::Simplified, SpokenLanguage::Traditional,
+                                            SpokenLanguage::English}) {
+                EXPECT_FALSE(c.spoken.in(language).empty()) << w.name << " / " << c.name;
+                expectGbkRoundTrip(c.spoken.in(language), c.name);
+            }
+        }
+        if (c.kind == ControlKind::CheckBox) {
+            const ControlDef* label = w.findControl(c.labelledBy);
+            ASSERT_NE(label, nullptr) << w.name << " / " << c.name;
+            EXPECT_EQ(label->kind, ControlKind::TransparentLabel) << c.name;
+            EXPECT_FALSE(label->text.empty()) << c.name;
+        }
+    }
+    const ControlDef* close = w.findControl(skinned_frame::kCloseButton);
+    if (close != nullptr && close->kind == ControlKind::ImageButton) {
+        EXPECT_EQ(close->spoken.english, "Close") << w.name;
+        EXPECT_EQ(close->spoken.simplified, "关闭") << w.name;
+    }
+}
+
 // The window manager's close clicks the window's own close button; in the
 // two dialogs Escape is Cancel and Enter is Confirm. Other windows take no
 // keys.

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app_harness.hpp"
+#include "content_server_fixture.hpp"
+#include "core/log.hpp"
 #include "core/text.hpp"
 
 namespace quillo {
@@ -106,16 +110,67 @@ TEST_F(MainCommands, SettingsAndAboutOpenModally) {
     EXPECT_TRUE(h.windows().find("AboutWindow")->modal());
 }
 
-TEST_F(MainCommands, ContactBuildsTheChatLinkByteForByte) {
-    h.page("ads/kefuqq.html", "10001");
+struct ContactCase {
+    const char* name;
+    std::optional<test::PageReply> numberPage;  // nullopt: the server has no such page
+    const char* displayName;                    // UTF-8, stored as GBK
+    const char* opened;  // the address opened; nullptr: nothing opened, a warning logged
+};
+
+class Contact : public MainCommands, public ::testing::WithParamInterface<ContactCase> {};
+
+TEST_P(Contact, OpensTheChatLinkOnlyForAPlainNumber) {
+    const ContactCase& c = GetParam();
+    std::vector<std::string> warnings;
+    h.app().setLogSink([&warnings](LogLevel level, std::string_view, std::string_view message) {
+        if (level == LogLevel::Warning) {
+            warnings.emplace_back(message);
+        }
+    });
+    if (c.numberPage) {
+        h.server().setPage("ads/kefuqq.html", *c.numberPage);
+    }
+    h.app().state().startup.displayName = gbk(c.displayName);
+
     h.click("MainWindow", "选项按钮");
     h.choose("联系客服");
 
     EXPECT_EQ(h.requests(), (std::vector<std::string>{"ads/kefuqq.html"}));
-    EXPECT_EQ(
-        h.openedAddresses(),
-        (std::vector<Text>{"tencent://message/?uin=10001&Site=" + gbk("影音") + "&Menu=yes"}));
+    if (c.opened == nullptr) {
+        EXPECT_TRUE(h.openedAddresses().empty());
+        ASSERT_EQ(warnings.size(), 1U);
+        EXPECT_NE(warnings[0].find("ads/kefuqq.html"), std::string::npos) << warnings[0];
+    } else {
+        EXPECT_EQ(h.openedAddresses(), (std::vector<Text>{c.opened}));
+        EXPECT_TRUE(warnings.empty());
+    }
 }
+
+test::PageReply body(const char* bytes) {
+    return test::PageReply{.body = bytes};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Contact,
+    ::testing::Values(
+        // The display name's GBK bytes, escaped.
+        ContactCase{"Number", body("10001"), "影音",
+                    "tencent://message/?uin=10001&Site=%D3%B0%D2%F4&Menu=yes"},
+        ContactCase{"NameWithQuerySyntax", body("12345"), "A&Menu=no B#%",
+                    "tencent://message/?uin=12345&Site=A%26Menu%3Dno%20B%23%25&Menu=yes"},
+        // A GBK name whose escaped bytes would read as a control in UTF-8.
+        ContactCase{"NameOfAnyGbkBytes", body("7"), "聟",
+                    "tencent://message/?uin=7&Site=%C2%85&Menu=yes"},
+        ContactCase{"NumberAddingParameters", body("1&Menu=no&x="), "影音", nullptr},
+        ContactCase{"EmptyPage", body(""), "影音", nullptr},
+        ContactCase{"NoSuchPage", std::nullopt, "影音", nullptr},
+        ContactCase{"ServerError", test::PageReply{.status = 500, .body = "12345"}, "影音",
+                    nullptr},
+        ContactCase{"LeadingBlank", body(" 123"), "影音", nullptr},
+        ContactCase{"LineBreak", body("123\r\n"), "影音", nullptr},
+        ContactCase{"Sign", body("-123"), "影音", nullptr},
+        ContactCase{"FullWidthDigits", body("\xa3\xb1\xa3\xb2"), "影音", nullptr}),
+    [](const ::testing::TestParamInfo<ContactCase>& info) { return info.param.name; });
 
 TEST_F(MainCommands, UpdaterItemEndsTheProgramAndStartsTheUpdaterWithoutAsking) {
     h.setConfig("Language", "3");
@@ -170,16 +225,28 @@ INSTANTIATE_TEST_SUITE_P(Cases, CloseButton,
                              return std::string(info.param.name);
                          });
 
-TEST_F(MainCommands, TrayBringsTheWindowBackAndKeepsTheIcon) {
+TEST_F(MainCommands, TrayBringsTheWindowBackActivatedEveryTimeAndKeepsTheIcon) {
+    const auto activations = [this] {
+        const std::vector<std::string> journal = h.journal();
+        return std::count(journal.begin(), journal.end(), "activated MainWindow");
+    };
     h.setConfig("Tray", "1");
-    for (int code : {1, 2}) {
+    int restores = 0;
+    for (int code : {1, 2, 1}) {
         h.click("MainWindow", "关闭按钮");
         EXPECT_FALSE(h.main().visible());
         h.trayAction(code);
+        ++restores;
         EXPECT_TRUE(h.main().visible());
-        EXPECT_TRUE(h.main().keepCaptionActive());
+        EXPECT_EQ(activations(), restores) << "restore " << restores;
     }
-    EXPECT_EQ(h.trayIcons().size(), 2u);
+    // A click on the icon of a window already shown (behind others, or
+    // minimised by the user) brings it to the front as well.
+    h.main().setState(ui::WindowState::Minimized);
+    h.trayAction(1);
+    EXPECT_EQ(h.main().state(), ui::WindowState::Normal);
+    EXPECT_EQ(activations(), restores + 1);
+    EXPECT_EQ(h.trayIcons().size(), 3u);
     h.click("MainWindow", "关闭按钮");
     h.trayAction(4);
     EXPECT_FALSE(h.main().visible());

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "app_harness.hpp"
+#include "content/content_client.hpp"
 #include "core/text.hpp"
+#include "ui/main/quit_procedure.hpp"
 
 namespace quillo {
 namespace {
@@ -77,6 +81,62 @@ INSTANTIATE_TEST_SUITE_P(
                       QuitCase{"ForcedLanguageStray", kOff, kOff, kOn, "<html>", true, false, "1"},
                       QuitCase{"ForcedLanguageNumeric", kOff, kOn, kOn, "3.0", true, true, "1"}),
     [](const ::testing::TestParamInfo<QuitCase>& info) { return std::string(info.param.name); });
+
+// The user is leaving: however the server answers, the exit pages hold Quit
+// for no longer than the quit's own wait, well under the client's request
+// time-out, and are asked in their order until the wait is used up.
+struct SlowQuitCase {
+    const char* name;
+    std::chrono::milliseconds delay;  // before each exit page answers
+    Paths asked;                      // the others fail at once
+    const char* languageAfter;
+};
+
+class SlowQuit : public ::testing::TestWithParam<SlowQuitCase> {};
+
+TEST_P(SlowQuit, EndsWithinTheQuitWait) {
+    using namespace std::chrono_literals;
+    const SlowQuitCase& c = GetParam();
+    const ContentClientLimits limits{.connectTimeout = 10s, .requestTimeout = 10s};
+    ASSERT_GT(limits.requestTimeout, 2 * kQuitWait);
+    test::AppHarness h(limits);
+    h.setConfig("Language", "1");
+    h.page("ads/ksqd.html", "关");
+    h.start();
+    h.slowPage("ads/ttkg.html", "关", c.delay);
+    h.slowPage("ads/rjyyqz.html", "开", c.delay);
+    h.slowPage("ads/rjyy.html", "3", c.delay);
+    h.clearRequests();
+    h.clockRunsDuringRequests();
+
+    h.click("MainWindow", "选项按钮");
+    const std::int64_t chosen = h.now();
+    h.choose("退出");
+    const std::chrono::milliseconds took{h.now() - chosen};
+
+    EXPECT_FALSE(h.windows().running());
+    EXPECT_EQ(h.requests(), c.asked);
+    EXPECT_EQ(h.config("Language"), c.languageAfter);
+    EXPECT_LT(took, kQuitWait + kQuitWait / 2);
+    if (c.delay * 3 > kQuitWait) {
+        EXPECT_GE(took, kQuitWait - 50ms) << "gave up before the wait was used up";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Servers, SlowQuit,
+    ::testing::Values(
+        // Accepts and never answers: one wait, then the client fails fast.
+        SlowQuitCase{"Silent", std::chrono::seconds(60), {"ads/ttkg.html"}, "1"},
+        // Each answer well within a wait of its own, but three of them would
+        // take longer than the wait: the third is not asked.
+        SlowQuitCase{
+            "SlowerThanTheWaitInAll", kQuitWait * 2 / 3, {"ads/ttkg.html", "ads/rjyyqz.html"}, "1"},
+        // Slow, but done within the wait: every answer counts.
+        SlowQuitCase{"SlowWithinTheWait", kQuitWait / 5, kExitPages, "3"}),
+    [](const ::testing::TestParamInfo<SlowQuitCase>& info) {
+        return std::string(info.param.name);
+    });
 
 }  // namespace
 }  // namespace quillo

@@ -130,12 +130,16 @@ TEST_P(StartupStops, AfterTheSwitchPageNothingMoreHappens) {
     EXPECT_EQ(main.title(), "");
     EXPECT_EQ(main.control("软件名称标签").text(), gbk("Quillo影音"));
     EXPECT_EQ(main.control("栏目2标签").text(), gbk("电视直播"));
-    // The loading page stands from the start, before the switch page is
-    // asked; the site is never sent for.
-    EXPECT_FALSE(main.control("WebBrowser1").visible());
-    EXPECT_TRUE(h.navigations("MainWindow", "WebBrowser1").empty());
+    // The loading page stood from the start, before the switch page was
+    // asked; with nothing to load it goes again, and the window shows its
+    // site browser blank in its design-time place.
     EXPECT_EQ(h.navigations("MainWindow", "WebBrowser2"),
               (std::vector<Text>{(h.programDirectory() / "Html" / "Loading.html").string()}));
+    EXPECT_FALSE(main.control("WebBrowser2").visible());
+    ui::Control& site = main.control("WebBrowser1");
+    EXPECT_TRUE(site.visible());
+    EXPECT_TRUE(h.navigations("MainWindow", "WebBrowser1").empty());
+    EXPECT_EQ(site.geometry(), (ui::Rect{0, 28, 984, 596}));
     EXPECT_TRUE(h.messageBoxes().empty());
     expectWindowStateKeysReset();
 }

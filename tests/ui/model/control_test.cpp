@@ -151,13 +151,10 @@ INSTANTIATE_TEST_SUITE_P(
                          [](Window& w) { w.setState(ui::WindowState::Normal); },
                          [](Window& w) { w.setState(ui::WindowState::Minimized); },
                          [](const Window& w) { return w.state() == ui::WindowState::Minimized; }},
-        WindowSetterCase{
-            "keepOnTop", WindowProperty::KeepOnTop, [](Window& w) { w.setKeepOnTop(false); },
-            [](Window& w) { w.setKeepOnTop(true); }, [](const Window& w) { return w.keepOnTop(); }},
-        WindowSetterCase{"keepCaptionActive", WindowProperty::KeepCaptionActive,
-                         [](Window& w) { w.setKeepCaptionActive(false); },
-                         [](Window& w) { w.setKeepCaptionActive(true); },
-                         [](const Window& w) { return w.keepCaptionActive(); }}),
+        WindowSetterCase{"keepOnTop", WindowProperty::KeepOnTop,
+                         [](Window& w) { w.setKeepOnTop(false); },
+                         [](Window& w) { w.setKeepOnTop(true); },
+                         [](const Window& w) { return w.keepOnTop(); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 using ControlTest = ModelTest;
@@ -250,7 +247,7 @@ TEST_F(ControlTest, EverySetterIsInertOnADestroyedWindow) {
     column.hide();
     column.setState(ui::WindowState::Maximized);
     column.setKeepOnTop(true);
-    column.setKeepCaptionActive(true);
+    column.activate();
     column.popupMenu("栏目菜单");
     column.setTrayIcon("icon.ico", "tip");
     column.setBackgroundPicture("missing.gif");
