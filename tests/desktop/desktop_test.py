@@ -223,7 +223,8 @@ def renderers(desktop):
             continue
         try:
             with open(f"/proc/{entry}/cmdline", "rb") as f:
-                args = f.read().split(b"\0")
+                # The engine rewrites its helpers' titles: one line, blank-separated.
+                args = f.read().replace(b"\0", b" ").split()
         except OSError:
             continue
         if not args or not args[0].endswith(b"QtWebEngineProcess") \

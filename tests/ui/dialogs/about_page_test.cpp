@@ -179,8 +179,9 @@ TEST_F(DialogTest, ContactLinkOpensTheChatAddressOfTheOptionsMenu) {
 
     h.leftPress(names::kWindow, names::kCopyrightChannelLink);
     EXPECT_EQ(h.requests(), std::vector<std::string>{"ads/kefuqq.html"});
+    // The display name's GBK bytes go into the link percent-encoded.
     EXPECT_EQ(h.openedAddresses(),
-              std::vector<Text>{gbk("tencent://message/?uin=123456&Site=影音&Menu=yes")});
+              std::vector<Text>{"tencent://message/?uin=123456&Site=%D3%B0%D2%F4&Menu=yes"});
 }
 
 TEST_F(DialogTest, ConfirmCancelAndCloseOnlyCloseTheAboutWindow) {
