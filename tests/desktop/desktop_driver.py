@@ -417,6 +417,11 @@ class DesktopSession:
         _, out = self._x(*args)
         return [line for line in out.split() if line.strip()]
 
+    def windows_titled(self, title):
+        """Visible top-level windows of the program titled exactly `title`
+        (xdotool's --pid and --name match either, not both)."""
+        return [w for w in self.windows() if self.title(w) == title]
+
     def window_named(self, title, timeout):
         found = wait_until(lambda: [w for w in self.windows() if self.title(w) == title], timeout,
                            interval=0.2, what=f"a visible window titled {title!r}")

@@ -799,7 +799,7 @@ class DesktopTest(unittest.TestCase):
             # One time-out and one second, with half a second for looking.
             self.assertLess(over_after, REQUEST_TIME_OUT + 1.5)
             time.sleep(1.5)
-            self.assertEqual(desktop.windows(OPTIONS_MENUS["1"]), [],
+            self.assertEqual(desktop.windows_titled(OPTIONS_MENUS["1"]), [],
                              "a click made during the wait was acted on after it")
 
             desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
@@ -841,7 +841,7 @@ class DesktopTest(unittest.TestCase):
             exit_popups = []
 
             def ended():
-                exit_popups.extend(desktop.windows(EXIT_TITLE))
+                exit_popups.extend(desktop.windows_titled(EXIT_TITLE))
                 return not desktop.program_running()
 
             desktop.program.send_signal(signal.SIGTERM)
