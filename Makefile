@@ -38,7 +38,7 @@ test-sanitize-desktop: deps
 	cmake --build --preset sanitize-desktop -j $(JOBS)
 	ctest --preset sanitize-desktop -j $(JOBS)
 
-# The content client and the Qt request runner under ThreadSanitizer
+# The content client (worker-thread transfers, abandoning, fail-fast) under ThreadSanitizer
 # (build-tsan/; suppressions in tests/tsan.supp).
 test-tsan: deps
 	cmake --preset tsan >/dev/null
