@@ -46,8 +46,7 @@ std::vector<ControlDef> dialogControls(DialogTabCursors tabs,
                       {"确定", "確定", "Confirm"}),
         closingButton(options_dialog::kCancelButton, {291, 300, 81, 27},
                       {"取消", "取消", "Cancel"}),
-        closingButton(options_dialog::kApplyButton, {398, 300, 81, 27},
-                      {"应用", "應用", "Apply"}),
+        closingButton(options_dialog::kApplyButton, {398, 300, 81, 27}, {"应用", "應用", "Apply"}),
     };
     controls.insert(controls.end(), page.begin(), page.end());
     return controls;
