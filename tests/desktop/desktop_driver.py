@@ -559,14 +559,14 @@ def start_site_server(spawn, server, site, log_path, timeout=20, port=0):
     return wait_until(address, timeout, what="the content server")
 
 
-class SilentServer:
-    """A server on a free port of 127.0.0.1 that accepts every connection and
-    never answers; it notes when the first connection came."""
+class _LoopbackServer:
+    """A server on a free port of 127.0.0.1 whose accepting thread hands each
+    connection to _take(); connections put in self.held stay open, unanswered,
+    until the server closes."""
 
     def __init__(self):
         self.listener = None
-        self.connections = []
-        self.first_connection_at = None
+        self.held = []
         self.address = None
 
     def __enter__(self):
@@ -587,17 +587,32 @@ class SilentServer:
                 continue
             except OSError:
                 return
-            if self.first_connection_at is None:
-                self.first_connection_at = time.monotonic()
-            # Held open, unread and unanswered, until the server closes.
-            self.connections.append(connection)
+            self._take(connection)
+
+    def _take(self, connection):
+        raise NotImplementedError
 
     def __exit__(self, *exc):
         self.stopping.set()
         self.listener.close()
-        for connection in self.connections:
+        for connection in self.held:
             connection.close()
         return False
+
+
+class SilentServer(_LoopbackServer):
+    """A server on a free port of 127.0.0.1 that accepts every connection and
+    never answers; it notes when the first connection came."""
+
+    def __init__(self):
+        super().__init__()
+        self.first_connection_at = None
+
+    def _take(self, connection):
+        if self.first_connection_at is None:
+            self.first_connection_at = time.monotonic()
+        # Held open, unread and unanswered, until the server closes.
+        self.held.append(connection)
 
 
 class RelayServer:
@@ -716,39 +731,20 @@ class RelayServer:
             pass
 
 
-class StallingServer:
+class StallingServer(_LoopbackServer):
     """A content server on a free port of 127.0.0.1 that serves the files of
     a site directory as they are (one request per connection) but never
     answers the paths in `stalled`: it takes those requests and holds them
     open, unanswered. It notes when the first stalled request came."""
 
     def __init__(self, site, stalled):
+        super().__init__()
         self.site = site
         self.stalled = set(stalled)
-        self.listener = None
-        self.held = []
         self.first_stall_at = None
-        self.address = None
 
-    def __enter__(self):
-        self.listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
-        self.listener.bind(("127.0.0.1", 0))
-        self.listener.listen(16)
-        self.listener.settimeout(0.2)
-        self.stopping = threading.Event()
-        self.address = f"http://127.0.0.1:{self.listener.getsockname()[1]}/"
-        threading.Thread(target=self._accept, daemon=True).start()
-        return self
-
-    def _accept(self):
-        while not self.stopping.is_set():
-            try:
-                connection, _ = self.listener.accept()
-            except socket.timeout:
-                continue
-            except OSError:
-                return
-            threading.Thread(target=self._serve, args=(connection,), daemon=True).start()
+    def _take(self, connection):
+        threading.Thread(target=self._serve, args=(connection,), daemon=True).start()
 
     def _serve(self, connection):
         try:
@@ -784,10 +780,3 @@ class StallingServer:
         except OSError:
             pass
         connection.close()
-
-    def __exit__(self, *exc):
-        self.stopping.set()
-        self.listener.close()
-        for connection in self.held:
-            connection.close()
-        return False
