@@ -1128,6 +1128,7 @@ def main():
     parser.add_argument("--verbose", action="store_true",
                         help="print each run and the flags of each variant")
     args = parser.parse_args()
+    args.build = os.path.abspath(args.build)
     if args.runs < 1:
         parser.error("--runs must be at least 1")
 
@@ -1153,6 +1154,10 @@ def main():
         if not args.no_bare:
             if os.access(bench.bare_view, os.X_OK):
                 subjects.insert(1, ("bare QWebEngineView", "bare", {}))
+                # The program composes its pages in software (QT_QUICK_BACKEND);
+                # the bare view with that too shows what the choice alone gives.
+                subjects.insert(2, ("bare, software scene graph", "bare",
+                                    {"QT_QUICK_BACKEND": "software"}))
             else:
                 print(f"note: {bench.bare_view} is not built; no bare view", file=sys.stderr)
         if not args.no_chromium:

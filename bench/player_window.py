@@ -296,6 +296,7 @@ def main():
     parser.add_argument("--json")
     parser.add_argument("--verbose", action="store_true")
     args = parser.parse_args()
+    args.build = os.path.abspath(args.build)
     chromium = None if args.no_chromium else shutil.which("chromium")
     if not args.no_chromium and chromium is None:
         print("note: chromium is not installed (scripts/install-deps bench): left out",

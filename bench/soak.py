@@ -89,6 +89,7 @@ def main():
     parser.add_argument("--sample", type=float, default=30.0)
     parser.add_argument("--json")
     args = parser.parse_args()
+    args.build = os.path.abspath(args.build)
     artifacts = os.path.join(args.build, "bench-artifacts")
     os.makedirs(artifacts, exist_ok=True)
     site = site_copy(artifacts)

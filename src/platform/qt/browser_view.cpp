@@ -13,6 +13,7 @@
 #include "platform/qt/frame_counter.hpp"
 #include "platform/qt/full_screen_window.hpp"
 #include "platform/qt/qt_text.hpp"
+#include "platform/qt/web_engine_environment.hpp"
 
 namespace quillo::qt {
 namespace {
@@ -49,7 +50,11 @@ const char* terminationText(QWebEnginePage::RenderProcessTerminationStatus statu
 // created anew, which maps it again on top of every other window, gives it
 // a new task bar entry and shows its first frames twice. A hidden texture
 // child, present when the window is first created, declares the need early.
+// Pages composed in software need none of this.
 void declareTextureComposition(QWidget& view) {
+    if (pagesComposedInSoftware()) {
+        return;
+    }
     auto* placeholder = new QOpenGLWidget(&view);
     placeholder->setObjectName(QStringLiteral("quillo-texture-placeholder"));
     placeholder->setFixedSize(0, 0);

@@ -81,6 +81,7 @@ protected:
 
 std::unique_ptr<QApplication> makeApplication(int& argc, char** argv) {
     prepareWebEngineEnvironment();
+    composePagesInSoftware();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Messages below warnings (the engine's start-up report among them) are
     // off unless QT_LOGGING_RULES turns them on: see installLogOutput.

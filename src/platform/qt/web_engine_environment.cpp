@@ -43,6 +43,16 @@ void prepareWebEngineEnvironment() {
     }
 }
 
+void composePagesInSoftware() {
+    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND")) {
+        qputenv("QT_QUICK_BACKEND", QByteArray("software"));
+    }
+}
+
+bool pagesComposedInSoftware() {
+    return qEnvironmentVariable("QT_QUICK_BACKEND") == QLatin1String("software");
+}
+
 std::unique_ptr<QWebEngineProfile> makeSharedProfile() {
     // A profile with a storage name is kept on disk; the paths are set
     // before any page uses it. Made with a storage name, the engine sets up

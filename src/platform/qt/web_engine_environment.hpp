@@ -21,6 +21,18 @@ namespace quillo::qt {
 //   sandbox is switched off then, and only then.
 void prepareWebEngineEnvironment();
 
+// Composes the pages' frames in software, unless the user has chosen a scene
+// graph backend himself (QT_QUICK_BACKEND); must run before the QApplication
+// exists. The engine draws in software (--disable-gpu), so an OpenGL scene
+// graph only uploads each frame, composes it and, on an X server without a
+// GPU, reads it back again: with a film playing that costs a core. Drawn in
+// software, a frame goes from the engine into the window's backing store.
+void composePagesInSoftware();
+
+// True when the pages' frames are composed in software (see above): a
+// window then needs no OpenGL composition for its browser views.
+bool pagesComposedInSoftware();
+
 // The one profile every browser view of every window shares, kept on disk
 // as a desktop browser keeps it: cookies and local storage under the user's
 // XDG data directory ($XDG_DATA_HOME/quillo/engine), the HTTP cache under the
