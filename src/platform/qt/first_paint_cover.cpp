@@ -3,8 +3,13 @@
 #include <QChildEvent>
 #include <QEvent>
 #include <QLoggingCategory>
+#include <QMetaObject>
+#include <QUuid>
 #include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
+
+#include "platform/qt/quiet_page.hpp"
 
 namespace quillo::qt {
 namespace {
@@ -26,10 +31,33 @@ const QString kPaintQuery = QStringLiteral(
     "(() => { const p = performance.getEntriesByType('paint');"
     " return p.some(e => e.name === 'first-contentful-paint') ? 2 : (p.length > 0 ? 1 : 0); })()");
 
+const QString kReportScriptName = QStringLiteral("quillo-first-paint-report");
+
+// Runs as each document of the main frame is created, in the program's own
+// script world: reports the first contentful paint once, as it happens.
+QWebEngineScript paintReport(const QString& token) {
+    QWebEngineScript script;
+    script.setName(kReportScriptName);
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(false);
+    script.setSourceCode(
+        QStringLiteral("(() => { try { new PerformanceObserver((list, observer) => {"
+                       " if (list.getEntries().some(e => e.name === 'first-contentful-paint')) {"
+                       " observer.disconnect(); console.debug('%1'); } })"
+                       ".observe({type: 'paint', buffered: true}); } catch (e) {} })();")
+            .arg(token));
+    return script;
+}
+
 }  // namespace
 
-FirstPaintCover::FirstPaintCover(QWebEngineView& view, QWebEnginePage& page)
-    : QWidget(&view), view_(view), page_(&page) {
+FirstPaintCover::FirstPaintCover(QWebEngineView& view, QuietPage& page)
+    : QWidget(&view),
+      view_(view),
+      page_(&page),
+      reportToken_(QStringLiteral("quillo-painted-") +
+                   QUuid::createUuid().toString(QUuid::WithoutBraces)) {
     // The view's own colours are its window's: the cover is the background.
     setAutoFillBackground(true);
     setGeometry(view.rect());
@@ -49,6 +77,25 @@ FirstPaintCover::FirstPaintCover(QWebEngineView& view, QWebEnginePage& page)
         sinceLoaded_.start();
         watch();
     });
+    page.scripts().insert(paintReport(reportToken_));
+    page.setConsoleWatcher(
+        [cover = QPointer<FirstPaintCover>(this), token = reportToken_](const QString& message) {
+            if (message != token) {
+                return false;
+            }
+            // Inside the engine's callback: lift the cover from the loop.
+            if (!cover.isNull()) {
+                QMetaObject::invokeMethod(
+                    cover.data(),
+                    [cover] {
+                        if (!cover.isNull()) {
+                            cover->uncover("reported first contentful paint");
+                        }
+                    },
+                    Qt::QueuedConnection);
+            }
+            return true;
+        });
     view.installEventFilter(this);
     raise();
     show();
@@ -107,7 +154,7 @@ void FirstPaintCover::check() {
                              cover->asking_ = false;
                              const int painted = answer.toInt();
                              if (painted == 2) {
-                                 cover->uncover("first contentful paint");
+                                 cover->uncover("first contentful paint, asked");
                              } else if (painted == 1 && cover->loaded_) {
                                  cover->uncover("first paint after the load");
                              }
@@ -115,6 +162,10 @@ void FirstPaintCover::check() {
 }
 
 void FirstPaintCover::uncover(const char* why) {
+    if (lifted_) {
+        return;
+    }
+    lifted_ = true;
     qCDebug(coverLog).noquote()
         << QStringLiteral("cover of a view in %1 lifted at its %2 (%3 the load finished)")
                .arg(view_.window()->objectName(), QLatin1String(why),
@@ -123,11 +174,20 @@ void FirstPaintCover::uncover(const char* why) {
     poll_.stop();
     deadline_.stop();
     view_.removeEventFilter(this);
-    if (!page_.isNull()) {
-        disconnect(page_, nullptr, this, nullptr);
-    }
+    stopReports();
     hide();
     deleteLater();
+}
+
+void FirstPaintCover::stopReports() {
+    if (page_.isNull()) {
+        return;
+    }
+    disconnect(page_, nullptr, this, nullptr);
+    page_->setConsoleWatcher({});
+    for (const QWebEngineScript& script : page_->scripts().find(kReportScriptName)) {
+        page_->scripts().remove(script);
+    }
 }
 
 }  // namespace quillo::qt

@@ -57,6 +57,9 @@ bool QuietPage::javaScriptPrompt(const QUrl& securityOrigin, const QString& mess
 void QuietPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
                                          const QString& message, int lineNumber,
                                          const QString& sourceId) {
+    if (consoleWatcher_ && consoleWatcher_(message)) {
+        return;
+    }
     if (!silent_) {
         QWebEnginePage::javaScriptConsoleMessage(level, message, lineNumber, sourceId);
     }

@@ -3,6 +3,7 @@
 #include <QUrl>
 #include <QWebEnginePage>
 #include <functional>
+#include <utility>
 
 namespace quillo::qt {
 
@@ -22,12 +23,17 @@ public:
     using WindowOpener = std::function<QWebEnginePage*(QuietPage& opener, const QUrl& address)>;
     // Returns true to keep the page where it is.
     using LeaveWatcher = std::function<bool(const QUrl& address)>;
+    // Sees every console message first (also while silent); returns true
+    // when the message was meant for it, which then goes no further. Called
+    // inside the engine's callback: it must answer at once.
+    using ConsoleWatcher = std::function<bool(const QString& message)>;
 
     QuietPage(QWebEngineProfile& profile, QObject* parent, WindowOpener opener,
               LeaveWatcher leaveWatcher = {});
 
     bool silent() const { return silent_; }
     void setSilent(bool silent) { silent_ = silent; }
+    void setConsoleWatcher(ConsoleWatcher watcher) { consoleWatcher_ = std::move(watcher); }
 
 protected:
     // Refuses: every request is answered through newWindowRequested, which
@@ -44,6 +50,7 @@ protected:
 private:
     WindowOpener opener_;
     LeaveWatcher leaveWatcher_;
+    ConsoleWatcher consoleWatcher_;
     bool silent_ = false;
 };
 
