@@ -189,12 +189,13 @@ def chromium_run(args, index, chromium):
             screen.close()
 
 
-def bare_run(args, index):
+def bare_run(args, index, extra_env=None):
     """The bare view on the play page."""
     with session(args, f"player-bare-{index}") as desktop:
         view = os.path.join(args.build, "bench", "quillo-bare-view")
+        env = {**desktop.env(), **(extra_env or {})}
         program = desktop._spawn([view, desktop.server_address + "play/1.html"], "bare",
-                                 cwd=desktop.workdir, env=desktop.env())
+                                 cwd=desktop.workdir, env=env)
         desktop.program = program
         started = time.monotonic()
         while not film_events(desktop, "first-frame"):
@@ -306,6 +307,9 @@ def main():
         subjects.append(("Chromium --app", lambda i: chromium_run(args, i, chromium)))
     if not args.no_bare:
         subjects.append(("bare view", lambda i: bare_run(args, i)))
+        # The program composes its pages in software; so does this one.
+        subjects.append(("bare, sw scene graph",
+                         lambda i: bare_run(args, i, {"QT_QUICK_BACKEND": "software"})))
     results = {label: [] for label, _ in subjects}
     for i in range(args.runs):
         for label, run_subject in subjects:
