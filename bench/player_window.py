@@ -308,7 +308,7 @@ def main():
     if not args.no_bare:
         subjects.append(("bare view", lambda i: bare_run(args, i)))
         # The program composes its pages in software; so does this one.
-        subjects.append(("bare, sw scene graph",
+        subjects.append(("bare view, sw",
                          lambda i: bare_run(args, i, {"QT_QUICK_BACKEND": "software"})))
     results = {label: [] for label, _ in subjects}
     for i in range(args.runs):
