@@ -12,6 +12,7 @@
 #include "app/command_line.hpp"
 #include "config/config_seed.hpp"
 #include "config/config_store.hpp"
+#include "config/settings.hpp"
 #include "content/content_client.hpp"
 #include "content/decipher.hpp"
 #include "content/server_addresses.hpp"
@@ -80,7 +81,7 @@ int main(int argc, char** argv) {
     config.setLogSink(log);
     // Screen readers name the picture buttons in the configured language.
     backend.setSpokenLanguage(quillo::pickByLanguage(
-        quillo::languageByNumber(config.readConfig("Language")),
+        quillo::languageByNumber(quillo::Settings(config).language()),
         quillo::ui::SpokenLanguage::Simplified, quillo::ui::SpokenLanguage::Traditional,
         quillo::ui::SpokenLanguage::English));
 

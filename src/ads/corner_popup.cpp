@@ -22,25 +22,20 @@ constexpr int kFromBottom = 250;
 
 void setUp(App& app, ui::Window& popup) {
     loadPopupCloseButton(app, popup.control(window::kCloseButton));
-    AdvertState& adverts = app.state().adverts;
-    adverts.cornerPopupSwitch = app.content().fetchPage(pages::kCornerPopupSwitch);
-    if (isOn(adverts.cornerPopupSwitch)) {
+    const Text cornerPopupSwitch = app.content().fetchPage(pages::kCornerPopupSwitch);
+    if (isOn(cornerPopupSwitch)) {
         // The page loads while the pop-up waits hidden.
         popup.control(window::kView).setAddress(app.content().pageAddress(pages::kCornerPopupPage));
-        adverts.showCountdown = kShowAfterTicks;
+        app.state().adverts.showCountdown = kShowAfterTicks;
     }
-    if (isOff(adverts.cornerPopupSwitch)) {
+    if (isOff(cornerPopupSwitch)) {
         app.windows().destroy(window::kWindow);
     }
     // Any other answer: hidden until the lifetime ends. The countdown then
     // passes zero going down and never shows the pop-up.
 }
 
-void showTick(App& app) {
-    ui::Window* popup = app.windows().find(window::kWindow);
-    if (popup == nullptr) {
-        return;
-    }
+void showTick(App& app, ui::Window& popup, const ui::ControlRef& showTimer) {
     int& countdown = app.state().adverts.showCountdown;
     --countdown;
     if (countdown != 0) {
@@ -49,12 +44,12 @@ void showTick(App& app) {
     // The desktop less its panels, so that no panel covers the pop-up; on a
     // desktop smaller than the pop-up its top-left corner stays on it.
     const ScreenArea desktop = app.platform().availableArea();
-    ui::Rect place = popup->geometry();
+    ui::Rect place = popup.geometry();
     place.left = std::max(desktop.left, desktop.right() - kFromRight);
     place.top = std::max(desktop.top, desktop.bottom() - kFromBottom);
-    popup->setGeometry(place);
-    popup->show();
-    popup->control(window::kShowTimer).setInterval(0);
+    popup.setGeometry(place);
+    popup.show();
+    popup.control(showTimer).setInterval(0);
 }
 
 }  // namespace
@@ -62,10 +57,11 @@ void showTick(App& app) {
 void bindCornerPopup(App& app) {
     ui::WindowModel& windows = app.windows();
     windows.bind(window::kWindow, "", ui::EventKind::Created,
-                 [&app](ui::EventArgs&) { setUp(app, *app.windows().find(window::kWindow)); });
+                 [&app](ui::Window& popup, ui::EventArgs&) { setUp(app, popup); });
     windows.bind(window::kWindow, window::kShowTimer, ui::EventKind::Tick,
-                 [&app](ui::EventArgs&) { showTick(app); });
-    auto close = [&app](ui::EventArgs&) { app.windows().destroy(window::kWindow); };
+                 [&app, showTimer = windows.resolve(window::kWindow, window::kShowTimer)](
+                     ui::Window& popup, ui::EventArgs&) { showTick(app, popup, showTimer); });
+    auto close = [&app](ui::Window&, ui::EventArgs&) { app.windows().destroy(window::kWindow); };
     windows.bind(window::kWindow, window::kLifetimeTimer, ui::EventKind::Tick, close);
     windows.bind(window::kWindow, window::kCloseButton, ui::EventKind::Clicked, close);
 }

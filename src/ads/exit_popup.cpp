@@ -37,8 +37,8 @@ void setUp(App& app, ui::Window& popup) {
 void bindExitPopup(App& app) {
     ui::WindowModel& windows = app.windows();
     windows.bind(window::kWindow, "", ui::EventKind::Created,
-                 [&app](ui::EventArgs&) { setUp(app, *app.windows().find(window::kWindow)); });
-    auto end = [&app](ui::EventArgs&) { endProgram(app); };
+                 [&app](ui::Window& popup, ui::EventArgs&) { setUp(app, popup); });
+    auto end = [&app](ui::Window&, ui::EventArgs&) { endProgram(app); };
     windows.bind(window::kWindow, window::kLifetimeTimer, ui::EventKind::Tick, end);
     windows.bind(window::kWindow, window::kCloseButton, ui::EventKind::Clicked, end);
 }

@@ -19,10 +19,6 @@ namespace {
 namespace window = ui::pop_under_window;
 namespace main_window = ui::main_window;
 
-constexpr std::string_view kShownKey = "Display advertising";
-constexpr std::string_view kShown = "2";
-constexpr std::string_view kClosedByUser = "1";
-
 constexpr std::array<SkinPicture, 6> kSkin{{
     {window::kLogo, skin_file::kLogo},
     {window::kTitleBar, skin_file::kTitleBar},
@@ -54,21 +50,20 @@ Titles titlesIn(Language language) {
 // there when the main window moves or goes; with the main window in the
 // tray or minimized it keeps its own place. An open pop-under keeps the
 // place the user gave it.
-ui::Window& openPopUnder(App& app) {
-    const ui::Window* main = app.windows().find(main_window::kWindow);
-    if (main != nullptr && main->visible() && main->state() != ui::WindowState::Minimized) {
-        return app.windows().loadAt(window::kWindow, {main->left(), main->top()});
+ui::Window& openPopUnder(App& app, const ui::Window& main) {
+    if (main.visible() && main.state() != ui::WindowState::Minimized) {
+        return app.windows().loadAt(window::kWindow, {main.left(), main.top()});
     }
     return app.windows().load(window::kWindow);
 }
 
-void tick(App& app) {
+// The main window's pop-under timer.
+void tick(App& app, ui::Window& main, const ui::ControlRef& popUnderTimer) {
     const Text& popUnderSwitch = app.state().adverts.popUnderSwitch;
-    ui::Control& timer =
-        app.windows().find(main_window::kWindow)->control(main_window::kPopUnderTimer);
+    ui::Control& timer = main.control(popUnderTimer);
     if (isOn(popUnderSwitch)) {
         // An open pop-under comes to the front again; it is not set up anew.
-        openPopUnder(app);
+        openPopUnder(app, main);
         timer.setInterval(periodMilliseconds(app.content().fetchPage(pages::kPopUnderPeriod)));
     }
     if (isOff(popUnderSwitch)) {
@@ -78,8 +73,8 @@ void tick(App& app) {
 
 void setUp(App& app, ui::Window& popUnder) {
     loadFrameSkin(app, popUnder, popUnderFrame());
-    app.config().writeConfig(kShownKey, kShown);
-    const Language language = languageByNumber(app.config().readConfig("Language"));
+    app.settings().setPopUnderShown(true);
+    const Language language = languageByNumber(app.settings().language());
     popUnder.control(window::kBrowser).navigate(app.content().pageAddress(pages::kPopUnderPage));
     if (language != Language::None) {
         const Titles titles = titlesIn(language);
@@ -89,14 +84,13 @@ void setUp(App& app, ui::Window& popUnder) {
     }
 }
 
-void openMenu(App& app) {
-    ui::Window* popUnder = app.windows().find(window::kWindow);
-    const Language language = languageByNumber(app.config().readConfig("Language"));
-    if (popUnder == nullptr || language == Language::None) {
+void openMenu(App& app, ui::Window& popUnder) {
+    const Language language = languageByNumber(app.settings().language());
+    if (language == Language::None) {
         return;
     }
-    popUnder->popupMenu(pickByLanguage(language, window::kSimplifiedMenu, window::kTraditionalMenu,
-                                       window::kEnglishMenu));
+    popUnder.popupMenu(pickByLanguage(language, window::kSimplifiedMenu, window::kTraditionalMenu,
+                                      window::kEnglishMenu));
 }
 
 }  // namespace
@@ -104,22 +98,22 @@ void openMenu(App& app) {
 void bindPopUnder(App& app) {
     ui::WindowModel& windows = app.windows();
     windows.bind(main_window::kWindow, main_window::kPopUnderTimer, ui::EventKind::Tick,
-                 [&app](ui::EventArgs&) { tick(app); });
+                 [&app, timer = windows.resolve(main_window::kWindow, main_window::kPopUnderTimer)](
+                     ui::Window& main, ui::EventArgs&) { tick(app, main, timer); });
     windows.bind(window::kWindow, "", ui::EventKind::Created,
-                 [&app](ui::EventArgs&) { setUp(app, *app.windows().find(window::kWindow)); });
+                 [&app](ui::Window& popUnder, ui::EventArgs&) { setUp(app, popUnder); });
     windows.bind(window::kWindow, window::kCloseButton, ui::EventKind::Clicked,
-                 [&app](ui::EventArgs&) {
-                     app.config().writeConfig(kShownKey, kClosedByUser);
+                 [&app](ui::Window&, ui::EventArgs&) {
+                     app.settings().setPopUnderShown(false);
                      app.windows().destroy(window::kWindow);
                  });
     windows.bind(window::kWindow, window::kBrowser, ui::EventKind::RightButtonDown,
-                 [&app](ui::EventArgs&) { openMenu(app); });
+                 [&app](ui::Window& popUnder, ui::EventArgs&) { openMenu(app, popUnder); });
 
-    auto onBrowser = [&app](void (ui::Control::*operation)()) {
-        return [&app, operation] {
-            if (ui::Window* popUnder = app.windows().find(window::kWindow)) {
-                (popUnder->control(window::kBrowser).*operation)();
-            }
+    auto onBrowser = [browser = windows.resolve(window::kWindow, window::kBrowser)](
+                         void (ui::Control::*operation)()) {
+        return [browser, operation](ui::Window& popUnder) {
+            (popUnder.control(browser).*operation)();
         };
     };
     windows.bindMenuAction(window::kWindow, ui::menu_action::kGoBack,

@@ -36,13 +36,11 @@ void openTextAd(App& app, int n) {
 
 }  // namespace
 
-void evaluateTextAd(App& app, int n) {
-    const TextAdPlace& place = kPlaces[n - 1];
-    ui::Window* window = app.windows().find(place.window);
-    if (window == nullptr) {
-        return;
+void evaluateTextAd(App& app, ui::Window& window, int n) {
+    if (!window.alive()) {
+        return;  // closed meanwhile: nothing is asked
     }
-    ui::Control& label = window->control(place.label);
+    ui::Control& label = window.control(kPlaces[n - 1].label);
     // The switch page is asked twice and each answer counts by itself: a
     // server that says on, then off, shows and fills the line, then hides it.
     if (isOn(app.content().fetchPage(pages::kTextAdSwitch[n - 1]))) {
@@ -58,7 +56,7 @@ void bindTextAds(App& app) {
     for (int n = 1; n <= kTextAdCount; ++n) {
         const TextAdPlace& place = kPlaces[n - 1];
         app.windows().bind(place.window, place.label, ui::EventKind::LeftButtonDown,
-                           [&app, n](ui::EventArgs&) { openTextAd(app, n); });
+                           [&app, n](ui::Window&, ui::EventArgs&) { openTextAd(app, n); });
     }
 }
 

@@ -11,13 +11,14 @@ App::App(ConfigStore& config, ContentClient& content, Platform& platform, ui::Wi
       content_(content),
       platform_(platform),
       windows_(windows),
+      settings_(config),
       programDirectory_(platform.programDirectory()) {}
 
 void App::start() {
     config_.removeStaleTemporaries();
     windows_.load(ui::kMainWindow);
     // The start-up may have ended the program (no network).
-    if (windows_.find(ui::kMainWindow) == nullptr) {
+    if (!windows_.isOpen(ui::kMainWindow)) {
         return;
     }
     // As handlers of the main window: they may make requests.

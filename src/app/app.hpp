@@ -6,6 +6,7 @@
 
 #include "app/run_state.hpp"
 #include "config/config_store.hpp"
+#include "config/settings.hpp"
 #include "content/content_client.hpp"
 #include "core/log.hpp"
 #include "platform/platform.hpp"
@@ -39,6 +40,8 @@ public:
 
     RunState& state() { return state_; }
     ConfigStore& config() { return config_; }
+    // The settings and window-state keys of Config.ini, by name.
+    const Settings& settings() const { return settings_; }
     ContentClient& content() { return content_; }
     Platform& platform() { return platform_; }
     ui::WindowModel& windows() { return windows_; }
@@ -57,6 +60,7 @@ private:
     ContentClient& content_;
     Platform& platform_;
     ui::WindowModel& windows_;
+    Settings settings_;
     std::filesystem::path programDirectory_;
     RunState state_;
     LogSink log_;

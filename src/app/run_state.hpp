@@ -20,29 +20,26 @@ struct StartupState {
 // The main window's site browser.
 struct MainBrowserState {
     // Last status text (the address of the link under the pointer); the
-    // player window opens it when the site asks for a new window.
+    // player opener hands it to the player window when the site asks for a
+    // new window.
     Text lastStatusText;
 };
 
 // Advertisement switches fetched by one behaviour and read by another.
 struct AdvertState {
-    Text popUnderSwitch;     // ads/btkg.html, fetched at start-up in server-name mode
-    Text exitPopupSwitch;    // ads/ttkg.html, fetched by the quit procedure and the exit pop-up
-    Text cornerPopupSwitch;  // ads/ytkg.html, fetched by the corner pop-up's set-up
+    Text popUnderSwitch;   // ads/btkg.html, fetched at start-up in server-name mode
+    Text exitPopupSwitch;  // ads/ttkg.html, fetched by the quit procedure and the exit pop-up
     // Ticks of the corner pop-up's show timer left before it shows; set when
     // it has an advertisement to show.
     int showCountdown = 0;
 };
 
-// Addresses the browser windows hand on: the main browser's new-window
-// requests to the player window, the column window's application browser to
-// the application window, and the custom columns' addresses from the server.
-struct BrowserWindowsState {
-    Text playerRequestAddress;  // the main browser's last new-window request
-    Text lastAppStatusText;     // last status text of the application browser
-    Text appRequestAddress;     // the application browser's last new-window request
-    Text customColumn1Address;  // ads/zdylm1dz.html, fetched on every click
-    Text customColumn2Address;  // ads/zdylm2dz.html, fetched on every click
+// The column window's application browser.
+struct ColumnWindowState {
+    // Last status text (the address of the link under the pointer); the
+    // application window opens it when the application centre asks for a
+    // new window.
+    Text lastAppStatusText;
 };
 
 // The settings window.
@@ -59,7 +56,7 @@ struct RunState {
     StartupState startup;
     MainBrowserState mainBrowser;
     AdvertState adverts;
-    BrowserWindowsState browserWindows;
+    ColumnWindowState columnWindow;
     SettingsState settings;
 };
 

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "config/file_replace.hpp"
+#include "config/settings.hpp"
 
 namespace quillo {
 
@@ -15,7 +16,7 @@ bool ensureConfigFile(const std::filesystem::path& directory,
     if (std::filesystem::exists(std::filesystem::symlink_status(file, error))) {
         return false;
     }
-    std::string bytes(kBuiltInConfig);
+    std::string bytes = Settings::builtInFile();
     if (shippedDefaults != file) {
         if (FileBytes shipped = readFileBytes(shippedDefaults);
             shipped.state == FileBytes::State::Read) {

@@ -7,7 +7,6 @@
 #include "app/app.hpp"
 #include "i18n/language.hpp"
 #include "ui/browser/browser_views.hpp"
-#include "ui/browser/open_state_keys.hpp"
 #include "ui/definitions/app_window.hpp"
 #include "ui/definitions/menu_actions.hpp"
 #include "ui/frame/skinned_frame.hpp"
@@ -15,7 +14,6 @@
 namespace quillo {
 namespace {
 
-namespace keys = open_state;
 namespace names = ui::app_window;
 namespace action = ui::menu_action;
 
@@ -33,7 +31,7 @@ const SkinnedFrame& appFrame() {
         .bottomEdge = names::kBottomEdge,
         .minimizeButton = names::kMinimizeButton,
         .maximizeButton = names::kMaximizeButton,
-        .maximize = MaximizeToggle{.stateKey = keys::kAppMaximized,
+        .maximize = MaximizeToggle{.stateKey = MaximizeKey::App,
                                    .restoreOffset = kRestoreOffset,
                                    .browsers = kBrowsers},
     };
@@ -55,7 +53,7 @@ void setTitle(App& app, ui::Window& window, Language language) {
 }
 
 void create(App& app, ui::Window& window) {
-    const Language language = languageByNumber(app.config().readConfig("Language"));
+    const Language language = languageByNumber(app.settings().language());
     loadFrameSkin(app, window, appFrame());
     ui::Control& loading = window.control(names::kLoadingView);
     loading.setAddress(loadingPage(app));
@@ -64,22 +62,28 @@ void create(App& app, ui::Window& window) {
 
     ui::Control& browser = window.control(names::kBrowser);
     browser.hide();
-    const BrowserWindowsState& state = app.state().browserWindows;
-    navigateIfBrowsable(browser, state.lastAppStatusText.empty() ? state.appRequestAddress
-                                                                 : state.lastAppStatusText);
-    evaluateTextAd(app, kTextAd);
+    if (const AppPage* page = window.argument<AppPage>()) {
+        navigateIfBrowsable(browser, page->address);
+    }
+    evaluateTextAd(app, window, kTextAd);
     setTitle(app, window, language);
 }
 
+// The views a completed page swaps, resolved once.
+struct AppViews {
+    ui::ControlRef loading;
+    ui::ControlRef browser;
+};
+
 // Only visibility changes: a page that completes while the window is
 // maximized keeps the maximized browser.
-void showBrowser(ui::Window& window) {
-    window.control(names::kLoadingView).hide();
-    window.control(names::kBrowser).show();
+void showBrowser(ui::Window& window, const AppViews& views) {
+    window.control(views.loading).hide();
+    window.control(views.browser).show();
 }
 
 void popUpMenu(App& app, ui::Window& window) {
-    const Language language = languageByNumber(app.config().readConfig("Language"));
+    const Language language = languageByNumber(app.settings().language());
     if (language != Language::None) {
         window.popupMenu(pickByLanguage(language, names::kSimplifiedMenu, names::kTraditionalMenu,
                                         names::kEnglishMenu));
@@ -87,7 +91,7 @@ void popUpMenu(App& app, ui::Window& window) {
 }
 
 void close(App& app) {
-    app.config().writeConfig(keys::kAppMaximized, keys::kClosed);
+    app.settings().setMaximized(MaximizeKey::App, false);
     app.windows().destroy(names::kWindow);
 }
 
@@ -107,21 +111,25 @@ constexpr std::array<MenuCommand, 4> kMenuCommands{{
 
 void bindAppWindow(App& app) {
     ui::WindowModel& windows = app.windows();
-    auto appWindow = [&app]() -> ui::Window& { return *app.windows().find(names::kWindow); };
+    using ui::EventArgs;
+    using ui::Window;
     bindSkinnedFrame(app, appFrame());
     windows.bind(names::kWindow, "", ui::EventKind::Created,
-                 [&app, appWindow](ui::EventArgs&) { create(app, appWindow()); });
+                 [&app](Window& window, EventArgs&) { create(app, window); });
+    const AppViews views{.loading = windows.resolve(names::kWindow, names::kLoadingView),
+                         .browser = windows.resolve(names::kWindow, names::kBrowser)};
     windows.bind(names::kWindow, names::kBrowser, ui::EventKind::DocumentComplete,
-                 [appWindow](ui::EventArgs&) { showBrowser(appWindow()); });
+                 [views](Window& window, EventArgs&) { showBrowser(window, views); });
     windows.bind(names::kWindow, names::kBrowser, ui::EventKind::RightButtonDown,
-                 [&app, appWindow](ui::EventArgs&) { popUpMenu(app, appWindow()); });
+                 [&app](Window& window, EventArgs&) { popUpMenu(app, window); });
     for (const MenuCommand& item : kMenuCommands) {
-        windows.bindMenuAction(names::kWindow, item.action, [appWindow, &item] {
-            (appWindow().control(names::kBrowser).*item.command)();
-        });
+        windows.bindMenuAction(names::kWindow, item.action,
+                               [browser = views.browser, &item](Window& window) {
+                                   (window.control(browser).*item.command)();
+                               });
     }
     windows.bind(names::kWindow, names::kCloseButton, ui::EventKind::Clicked,
-                 [&app](ui::EventArgs&) { close(app); });
+                 [&app](Window&, EventArgs&) { close(app); });
 }
 
 }  // namespace quillo

@@ -9,7 +9,6 @@
 #include "core/address_policy.hpp"
 #include "i18n/language.hpp"
 #include "ui/browser/browser_views.hpp"
-#include "ui/browser/open_state_keys.hpp"
 #include "ui/definitions/column_window.hpp"
 #include "ui/definitions/main_window.hpp"
 #include "ui/definitions/player_window.hpp"
@@ -17,7 +16,6 @@
 namespace quillo {
 namespace {
 
-namespace keys = open_state;
 namespace column = ui::column_window;
 
 enum class Column { LiveTv, AppCentre, Custom1, Custom2 };
@@ -37,14 +35,11 @@ constexpr std::array<ColumnOpener, 4> kOpeners{{
 
 // The custom columns' addresses are asked of the server on every click.
 std::optional<Text> fetchCustomAddress(App& app, Column column) {
-    BrowserWindowsState& state = app.state().browserWindows;
     switch (column) {
         case Column::Custom1:
-            state.customColumn1Address = app.content().fetchPage(pages::kCustomColumn1Address);
-            return state.customColumn1Address;
+            return app.content().fetchPage(pages::kCustomColumn1Address);
         case Column::Custom2:
-            state.customColumn2Address = app.content().fetchPage(pages::kCustomColumn2Address);
-            return state.customColumn2Address;
+            return app.content().fetchPage(pages::kCustomColumn2Address);
         case Column::LiveTv:
         case Column::AppCentre:
             break;
@@ -78,9 +73,8 @@ bool navigate(App& app, ui::Window& window, Column column, const std::optional<T
     return false;
 }
 
-void showAndLoad(App& app, const ColumnOpener& opener, const std::optional<Text>& custom,
-                 const Text& languageCode) {
-    const ui::Window& main = *app.windows().find(ui::main_window::kWindow);
+void showAndLoad(App& app, const ui::Window& main, const ColumnOpener& opener,
+                 const std::optional<Text>& custom, const Text& languageCode) {
     ui::Window& window = app.windows().loadAt(column::kWindow, besidePlace(main));
     placeBeside(window, main);
     // The title names the column on show: a refused address leaves both the
@@ -97,34 +91,42 @@ void showAndLoad(App& app, const ColumnOpener& opener, const std::optional<Text>
     }
 }
 
-void openColumn(App& app, const ColumnOpener& opener) {
+// Both keys and the language are read after the fetch and before any test.
+// A key that holds neither "1" nor "2" shows nothing. The column window
+// records itself as closed only, so it is closed here only when another
+// program has set its key to "2"; an open one is otherwise moved and sent to
+// the column. An open player window (the window model says so) is closed.
+void openColumn(App& app, const ui::Window& main, const ColumnOpener& opener) {
     const std::optional<Text> custom = fetchCustomAddress(app, opener.column);
-    ConfigStore& config = app.config();
-    const Text playerOpen = config.readConfig(keys::kPlayerWindows);
-    const Text columnOpen = config.readConfig(keys::kAppOpen);
-    const Text languageCode = config.readConfig("Language");
+    const Settings& settings = app.settings();
+    ui::WindowModel& windows = app.windows();
+    const RecordedState playerRecord = settings.openState(OpenStateKey::PlayerWindows);
+    const RecordedState columnRecord = settings.openState(OpenStateKey::AppOpen);
+    const Text languageCode = settings.language();
 
-    if (columnOpen == keys::kOpen) {
-        app.windows().destroy(column::kWindow);
-    } else if (columnOpen != keys::kClosed) {
+    if (columnRecord == RecordedState::Two) {
+        windows.destroy(column::kWindow);
+    } else if (columnRecord != RecordedState::One) {
         return;
     }
-    if (playerOpen == keys::kOpen) {
-        app.windows().destroy(ui::player_window::kWindow);
-        config.writeConfig(keys::kPlayerWindows, keys::kClosed);
-        config.writeConfig(keys::kPlayerOpen, keys::kClosed);
-    } else if (playerOpen != keys::kClosed) {
+    if (playerRecord == RecordedState::Other) {
         return;
     }
-    showAndLoad(app, opener, custom, languageCode);
+    if (windows.isOpen(ui::player_window::kWindow)) {
+        windows.destroy(ui::player_window::kWindow);
+        settings.setOpen(OpenStateKey::PlayerWindows, false);
+        settings.setOpen(OpenStateKey::PlayerOpen, false);
+    }
+    showAndLoad(app, main, opener, custom, languageCode);
 }
 
 }  // namespace
 
 void bindColumnOpeners(App& app) {
     for (const ColumnOpener& opener : kOpeners) {
-        app.windows().bind(ui::main_window::kWindow, opener.label, ui::EventKind::LeftButtonDown,
-                           [&app, &opener](ui::EventArgs&) { openColumn(app, opener); });
+        app.windows().bind(
+            ui::main_window::kWindow, opener.label, ui::EventKind::LeftButtonDown,
+            [&app, &opener](ui::Window& main, ui::EventArgs&) { openColumn(app, main, opener); });
     }
 }
 

@@ -6,8 +6,8 @@
 #include "ads/text_ads.hpp"
 #include "app/app.hpp"
 #include "i18n/language.hpp"
+#include "ui/browser/app_window.hpp"
 #include "ui/browser/browser_views.hpp"
-#include "ui/browser/open_state_keys.hpp"
 #include "ui/definitions/app_window.hpp"
 #include "ui/definitions/column_window.hpp"
 #include "ui/definitions/menu_actions.hpp"
@@ -16,7 +16,6 @@
 namespace quillo {
 namespace {
 
-namespace keys = open_state;
 namespace names = ui::column_window;
 namespace action = ui::menu_action;
 
@@ -35,7 +34,7 @@ const SkinnedFrame& columnFrame() {
         .bottomEdge = names::kBottomEdge,
         .minimizeButton = names::kMinimizeButton,
         .maximizeButton = names::kMaximizeButton,
-        .maximize = MaximizeToggle{.stateKey = keys::kColumnMaximized,
+        .maximize = MaximizeToggle{.stateKey = MaximizeKey::Column,
                                    .restoreOffset = kRestoreOffset,
                                    .browsers = kBrowsers},
     };
@@ -51,34 +50,40 @@ void create(App& app, ui::Window& window) {
     fillContentArea(loading);
     // The application browser keeps its stored place until a page completes.
     window.control(names::kColumnBrowser).hide();
-    evaluateTextAd(app, kTextAd);
+    evaluateTextAd(app, window, kTextAd);
 }
 
+// The views a completed page swaps, resolved once.
+struct ColumnViews {
+    ui::ControlRef loading;
+    ui::ControlRef column;
+    ui::ControlRef app;
+};
+
 // The application centre page has completed and is on show.
-bool showsAppBrowser(ui::Window& window) {
-    return window.control(names::kAppBrowser).visible() &&
-           !window.control(names::kLoadingView).visible();
+bool showsAppBrowser(ui::Window& window, const ColumnViews& views) {
+    return window.control(views.app).visible() && !window.control(views.loading).visible();
 }
 
 // Whichever browser completed a page last is shown, at the normal size
 // even while the window is maximized. The blank page that clears the column
 // browser for the application centre usually completes first; when it
 // completes after the application centre's page, it leaves that page on show.
-void showColumnBrowser(ui::Window& window) {
-    if (window.control(names::kColumnBrowser).address() == kBlankPage && showsAppBrowser(window)) {
+void showColumnBrowser(ui::Window& window, const ColumnViews& views) {
+    ui::Control& browser = window.control(views.column);
+    if (browser.address() == kBlankPage && showsAppBrowser(window, views)) {
         return;
     }
-    window.control(names::kLoadingView).hide();
-    ui::Control& browser = window.control(names::kColumnBrowser);
+    window.control(views.loading).hide();
     fillContentArea(browser);
     browser.show();
-    window.control(names::kAppBrowser).hide();
+    window.control(views.app).hide();
 }
 
-void showAppBrowser(ui::Window& window) {
-    window.control(names::kLoadingView).hide();
-    window.control(names::kColumnBrowser).hide();
-    ui::Control& browser = window.control(names::kAppBrowser);
+void showAppBrowser(ui::Window& window, const ColumnViews& views) {
+    window.control(views.loading).hide();
+    window.control(views.column).hide();
+    ui::Control& browser = window.control(views.app);
     fillContentArea(browser);
     browser.show();
 }
@@ -89,18 +94,16 @@ void showAppBrowser(ui::Window& window) {
 // window that is already open is moved back to its place and shows the new
 // address.
 void openAppWindow(App& app, ui::Window& column, const ui::EventArgs& args) {
-    BrowserWindowsState& state = app.state().browserWindows;
-    state.appRequestAddress = args.text;
+    const Text& statusText = app.state().columnWindow.lastAppStatusText;
+    const Text address = statusText.empty() ? args.text : statusText;
     const bool wasOpen = app.windows().isOpen(ui::app_window::kWindow);
-    ui::Window& appWindow =
-        app.windows().loadAt(ui::app_window::kWindow,
-                             {column.left() + kAppWindowOffset, column.top() + kAppWindowOffset});
+    ui::Window& appWindow = app.windows().loadAt(
+        ui::app_window::kWindow,
+        {column.left() + kAppWindowOffset, column.top() + kAppWindowOffset}, AppPage{address});
     appWindow.setLeft(column.left() + kAppWindowOffset);
     appWindow.setTop(column.top() + kAppWindowOffset);
     if (wasOpen) {
-        ui::Control& browser = appWindow.control(ui::app_window::kBrowser);
-        navigateIfBrowsable(browser, state.lastAppStatusText.empty() ? state.appRequestAddress
-                                                                     : state.lastAppStatusText);
+        navigateIfBrowsable(appWindow.control(ui::app_window::kBrowser), address);
     }
 }
 
@@ -118,7 +121,7 @@ constexpr std::array<BrowserMenus, 2> kMenus{{
 }};
 
 void popUpMenu(App& app, ui::Window& window, const BrowserMenus& menus) {
-    const Language language = languageByNumber(app.config().readConfig("Language"));
+    const Language language = languageByNumber(app.settings().language());
     if (language != Language::None) {
         window.popupMenu(
             pickByLanguage(language, menus.simplified, menus.traditional, menus.english));
@@ -126,8 +129,8 @@ void popUpMenu(App& app, ui::Window& window, const BrowserMenus& menus) {
 }
 
 void close(App& app) {
-    app.config().writeConfig(keys::kAppWindows, keys::kClosed);
-    app.config().writeConfig(keys::kColumnMaximized, keys::kClosed);
+    app.settings().setOpen(OpenStateKey::AppWindows, false);
+    app.settings().setMaximized(MaximizeKey::Column, false);
     app.windows().destroy(names::kWindow);
 }
 
@@ -152,32 +155,37 @@ constexpr std::array<MenuCommand, 8> kMenuCommands{{
 
 void bindColumnWindow(App& app) {
     ui::WindowModel& windows = app.windows();
-    auto column = [&app]() -> ui::Window& { return *app.windows().find(names::kWindow); };
+    using ui::EventArgs;
+    using ui::Window;
     bindSkinnedFrame(app, columnFrame());
     windows.bind(names::kWindow, "", ui::EventKind::Created,
-                 [&app, column](ui::EventArgs&) { create(app, column()); });
+                 [&app](Window& column, EventArgs&) { create(app, column); });
+    const ColumnViews views{.loading = windows.resolve(names::kWindow, names::kLoadingView),
+                            .column = windows.resolve(names::kWindow, names::kColumnBrowser),
+                            .app = windows.resolve(names::kWindow, names::kAppBrowser)};
     windows.bind(names::kWindow, names::kColumnBrowser, ui::EventKind::DocumentComplete,
-                 [column](ui::EventArgs&) { showColumnBrowser(column()); });
+                 [views](Window& column, EventArgs&) { showColumnBrowser(column, views); });
     windows.bind(names::kWindow, names::kAppBrowser, ui::EventKind::DocumentComplete,
-                 [column](ui::EventArgs&) { showAppBrowser(column()); });
-    windows.bind(
-        names::kWindow, names::kAppBrowser, ui::EventKind::StatusTextChange,
-        [&app](ui::EventArgs& args) { app.state().browserWindows.lastAppStatusText = args.text; });
+                 [views](Window& column, EventArgs&) { showAppBrowser(column, views); });
+    windows.bind(names::kWindow, names::kAppBrowser, ui::EventKind::StatusTextChange,
+                 [&app](Window&, EventArgs& args) {
+                     app.state().columnWindow.lastAppStatusText = args.text;
+                 });
     windows.bindAnswer(names::kWindow, names::kAppBrowser, ui::EventKind::NewWindow2,
-                       [](const ui::EventArgs&) { return true; });
+                       [](const EventArgs&) { return true; });
     windows.bind(names::kWindow, names::kAppBrowser, ui::EventKind::NewWindow2,
-                 [&app, column](ui::EventArgs& args) { openAppWindow(app, column(), args); });
+                 [&app](Window& column, EventArgs& args) { openAppWindow(app, column, args); });
     for (const BrowserMenus& menus : kMenus) {
         windows.bind(names::kWindow, menus.browser, ui::EventKind::RightButtonDown,
-                     [&app, column, &menus](ui::EventArgs&) { popUpMenu(app, column(), menus); });
+                     [&app, &menus](Window& column, EventArgs&) { popUpMenu(app, column, menus); });
     }
     for (const MenuCommand& item : kMenuCommands) {
-        windows.bindMenuAction(names::kWindow, item.action, [column, &item] {
-            (column().control(item.browser).*item.command)();
-        });
+        windows.bindMenuAction(names::kWindow, item.action,
+                               [browser = windows.resolve(names::kWindow, item.browser), &item](
+                                   Window& column) { (column.control(browser).*item.command)(); });
     }
     windows.bind(names::kWindow, names::kCloseButton, ui::EventKind::Clicked,
-                 [&app](ui::EventArgs&) { close(app); });
+                 [&app](Window&, EventArgs&) { close(app); });
 }
 
 }  // namespace quillo

@@ -6,14 +6,12 @@
 #include "app/app.hpp"
 #include "i18n/language.hpp"
 #include "ui/browser/browser_views.hpp"
-#include "ui/browser/open_state_keys.hpp"
 #include "ui/definitions/player_window.hpp"
 #include "ui/frame/skinned_frame.hpp"
 
 namespace quillo {
 namespace {
 
-namespace keys = open_state;
 namespace names = ui::player_window;
 
 constexpr int kTextAd = 2;
@@ -36,7 +34,7 @@ const SkinnedFrame& playerFrame() {
 // "<name> 播放器" for Simplified and Traditional Chinese, "<name> Player" for
 // English; any other code keeps the stored title and label.
 void setTitle(App& app, ui::Window& window) {
-    const Language language = languageByNumber(app.config().readConfig("Language"));
+    const Language language = languageByNumber(app.settings().language());
     if (language == Language::None) {
         return;
     }
@@ -47,36 +45,43 @@ void setTitle(App& app, ui::Window& window) {
 
 void create(App& app, ui::Window& window) {
     loadFrameSkin(app, window, playerFrame());
-    app.config().writeConfig(keys::kPlayerWindows, keys::kOpen);
-    app.config().writeConfig(keys::kPlayerOpen, keys::kOpen);
+    app.settings().setOpen(OpenStateKey::PlayerWindows, true);
+    app.settings().setOpen(OpenStateKey::PlayerOpen, true);
     setTitle(app, window);
 
     // Script dialogs of play pages stay quiet; set before the page loads.
     ui::Control& play = window.control(names::kPlayBrowser);
     play.setSilent(true);
-    const BrowserWindowsState& state = app.state().browserWindows;
-    const Text& statusText = app.state().mainBrowser.lastStatusText;
-    navigateIfBrowsable(play, statusText.empty() ? state.playerRequestAddress : statusText);
+    if (const PlayerPage* page = window.argument<PlayerPage>()) {
+        navigateIfBrowsable(play, page->address);
+    }
     play.hide();
 
     ui::Control& loading = window.control(names::kLoadingBrowser);
     loading.navigate(loadingPage(app));
     fillContentArea(loading);
-    evaluateTextAd(app, kTextAd);
+    evaluateTextAd(app, window, kTextAd);
 }
 
+// The controls the page's completion swaps, resolved once.
+struct PlayViews {
+    ui::ControlRef loading;
+    ui::ControlRef play;
+    ui::ControlRef loadTimer;
+};
+
 // Repeated for every frame of the page without a visible change.
-void showPlayView(ui::Window& window) {
-    window.control(names::kLoadingBrowser).hide();
-    ui::Control& play = window.control(names::kPlayBrowser);
+void showPlayView(ui::Window& window, const PlayViews& views) {
+    window.control(views.loading).hide();
+    ui::Control& play = window.control(views.play);
     play.show();
     fillContentArea(play);
-    window.control(names::kLoadTimer).setInterval(0);
+    window.control(views.loadTimer).setInterval(0);
 }
 
 void close(App& app) {
-    app.config().writeConfig(keys::kPlayerWindows, keys::kClosed);
-    app.config().writeConfig(keys::kPlayerOpen, keys::kClosed);
+    app.settings().setOpen(OpenStateKey::PlayerWindows, false);
+    app.settings().setOpen(OpenStateKey::PlayerOpen, false);
     app.windows().destroy(names::kWindow);
 }
 
@@ -84,14 +89,16 @@ void close(App& app) {
 
 void bindPlayerWindow(App& app) {
     ui::WindowModel& windows = app.windows();
-    auto player = [&app]() -> ui::Window& { return *app.windows().find(names::kWindow); };
     bindSkinnedFrame(app, playerFrame());
     windows.bind(names::kWindow, "", ui::EventKind::Created,
-                 [&app, player](ui::EventArgs&) { create(app, player()); });
+                 [&app](ui::Window& player, ui::EventArgs&) { create(app, player); });
+    const PlayViews views{.loading = windows.resolve(names::kWindow, names::kLoadingBrowser),
+                          .play = windows.resolve(names::kWindow, names::kPlayBrowser),
+                          .loadTimer = windows.resolve(names::kWindow, names::kLoadTimer)};
     windows.bind(names::kWindow, names::kPlayBrowser, ui::EventKind::DocumentComplete,
-                 [player](ui::EventArgs&) { showPlayView(player()); });
+                 [views](ui::Window& player, ui::EventArgs&) { showPlayView(player, views); });
     windows.bind(names::kWindow, names::kCloseButton, ui::EventKind::Clicked,
-                 [&app](ui::EventArgs&) { close(app); });
+                 [&app](ui::Window&, ui::EventArgs&) { close(app); });
 }
 
 }  // namespace quillo

@@ -64,10 +64,9 @@ void showLanguage(App& app, ui::Window& window, Language language) {
     loadDialogButtons(app, window, language);
 }
 
-void openAbout(App& app) {
-    ui::Window& window = *app.windows().find(names::kWindow);
+void openAbout(App& app, ui::Window& window) {
     loadDialogFrame(app, window);
-    const Language language = languageByNumber(app.config().readConfig("Language"));
+    const Language language = languageByNumber(app.settings().language());
     if (language != Language::None) {
         showLanguage(app, window, language);
     }
@@ -91,15 +90,19 @@ void bindAboutPage(App& app) {
     using ui::EventArgs;
     using ui::EventKind;
 
-    windows.bind(names::kWindow, "", EventKind::Created, [&app](EventArgs&) { openAbout(app); });
+    using ui::Window;
+
+    windows.bind(names::kWindow, "", EventKind::Created,
+                 [&app](Window& window, EventArgs&) { openAbout(app, window); });
     windows.bind(names::kWindow, names::kSiteLink, EventKind::LeftButtonDown,
-                 [&app](EventArgs&) { openSite(app); });
+                 [&app](Window&, EventArgs&) { openSite(app); });
     windows.bind(names::kWindow, names::kCopyrightChannelLink, EventKind::LeftButtonDown,
-                 [&app](EventArgs&) { contactCustomerService(app); });
-    windows.bind(names::kWindow, names::kOptionsTab, EventKind::Clicked, [&app](EventArgs&) {
-        app.windows().destroy(names::kWindow);
-        app.windows().load(ui::settings_window::kWindow, true);
-    });
+                 [&app](Window&, EventArgs&) { contactCustomerService(app); });
+    windows.bind(names::kWindow, names::kOptionsTab, EventKind::Clicked,
+                 [&app](Window&, EventArgs&) {
+                     app.windows().destroy(names::kWindow);
+                     app.windows().load(ui::settings_window::kWindow, true);
+                 });
 }
 
 }  // namespace quillo

@@ -10,8 +10,9 @@ namespace quillo {
 namespace {
 
 void closeOn(App& app, std::string_view window, std::string_view button) {
-    app.windows().bind(window, button, ui::EventKind::Clicked,
-                       [&app, window](ui::EventArgs&) { app.windows().destroy(window); });
+    app.windows().bind(
+        window, button, ui::EventKind::Clicked,
+        [&app, window](ui::Window&, ui::EventArgs&) { app.windows().destroy(window); });
 }
 
 }  // namespace

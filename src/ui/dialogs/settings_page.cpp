@@ -1,10 +1,10 @@
 #include "ui/dialogs/settings_page.hpp"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "app/app.hpp"
-#include "core/number.hpp"
 #include "i18n/language.hpp"
 #include "ui/definitions/about_window.hpp"
 #include "ui/definitions/settings_window.hpp"
@@ -17,27 +17,27 @@ namespace {
 
 namespace names = ui::settings_window;
 
-struct CodedBox {
+struct LanguageBox {
     std::string_view box;
-    std::string_view code;  // written to Config.ini
-    int number;             // compared with the stored value as a number
+    Language language;
 };
 
-constexpr std::array<CodedBox, 3> kLanguageBoxes{{
-    {names::kSimplifiedBox, "1", 1},
-    {names::kTraditionalBox, "2", 2},
-    {names::kEnglishBox, "3", 3},
+constexpr std::array<LanguageBox, 3> kLanguageBoxes{{
+    {names::kSimplifiedBox, Language::Simplified},
+    {names::kTraditionalBox, Language::Traditional},
+    {names::kEnglishBox, Language::English},
 }};
 
-constexpr std::array<CodedBox, 3> kRendererBoxes{{
-    {names::kRenderer1Box, "1", 1},
-    {names::kRenderer2Box, "2", 2},
-    {names::kRenderer3Box, "3", 3},
-}};
+struct RendererBox {
+    std::string_view box;
+    int renderer;
+};
 
-ui::Window& settingsWindow(App& app) {
-    return *app.windows().find(names::kWindow);
-}
+constexpr std::array<RendererBox, 3> kRendererBoxes{{
+    {names::kRenderer1Box, 1},
+    {names::kRenderer2Box, 2},
+    {names::kRenderer3Box, 3},
+}};
 
 std::string_view variant(const settings_texts::Variants& texts, Language language) {
     return pickByLanguage(language, texts[0], texts[1], texts[2]);
@@ -60,49 +60,41 @@ void showLanguage(App& app, ui::Window& window, Language language) {
 
 // Boxes whose key holds no recognised value keep their stored state.
 void showStoredSettings(App& app, ui::Window& window) {
-    ConfigStore& config = app.config();
-    const Text start = config.readConfig("Start");
-    const Text language = config.readConfig("Language");
-    const Text rendering = config.readConfig("Rendering");
-    const Text screen = config.readConfig("Screen");
-    const Text tray = config.readConfig("Tray");
+    const Settings& settings = app.settings();
+    const std::optional<bool> autoStart = settings.autoStart();
+    const Language language = languageByNumber(settings.language());
+    const int renderer = settings.renderer();
+    const std::optional<bool> screenSaverOff = settings.screenSaverOff();
+    const std::optional<bool> closeToTray = settings.closeToTray();
 
-    // An empty or missing value reads as the number 0.
-    if (numberEquals(start, 1)) {
-        window.control(names::kAutostartBox).setChecked(true);
-    } else if (numberEquals(start, 0)) {
-        window.control(names::kAutostartBox).setChecked(false);
+    if (autoStart) {
+        window.control(names::kAutostartBox).setChecked(*autoStart);
     }
-    for (const CodedBox& box : kLanguageBoxes) {
-        if (numberEquals(language, box.number)) {
+    for (const LanguageBox& box : kLanguageBoxes) {
+        if (language == box.language) {
             window.control(box.box).setChecked(true);
         }
     }
-    for (const CodedBox& box : kRendererBoxes) {
-        if (numberEquals(rendering, box.number)) {
+    for (const RendererBox& box : kRendererBoxes) {
+        if (renderer == box.renderer) {
             window.control(box.box).setChecked(true);
         }
     }
-    if (numberEquals(screen, 0)) {
-        window.control(names::kScreenSaverBox).setChecked(false);
-    } else if (numberEquals(screen, 1)) {
-        window.control(names::kScreenSaverBox).setChecked(true);
+    if (screenSaverOff) {
+        window.control(names::kScreenSaverBox).setChecked(*screenSaverOff);
     }
-    if (tray == "1") {
-        window.control(names::kTrayBox).setChecked(true);
-    } else if (tray == "2") {
-        window.control(names::kTrayBox).setChecked(false);
+    if (closeToTray) {
+        window.control(names::kTrayBox).setChecked(*closeToTray);
     }
 }
 
-void openSettings(App& app) {
-    ui::Window& window = settingsWindow(app);
+void openSettings(App& app, ui::Window& window) {
     loadDialogFrame(app, window);
-    ConfigStore& config = app.config();
-    const Text language = config.readConfig("Language");
+    const Settings& settings = app.settings();
+    const Text language = settings.language();
     Text& opening = app.state().settings.openingLanguage;
-    opening = config.readConfig("Language");
-    config.writeConfig("First", opening);
+    opening = settings.language();
+    settings.setOpeningLanguage(opening);
     if (const Language chosen = languageByNumber(language); chosen != Language::None) {
         showLanguage(app, window, chosen);
     }
@@ -110,19 +102,17 @@ void openSettings(App& app) {
 }
 
 // The click has toggled the box already; it is not forced on.
-void onLanguageBox(App& app, const CodedBox& clicked) {
-    ui::Window& window = settingsWindow(app);
-    for (const CodedBox& box : kLanguageBoxes) {
+void onLanguageBox(App& app, ui::Window& window, const LanguageBox& clicked) {
+    for (const LanguageBox& box : kLanguageBoxes) {
         if (box.box != clicked.box) {
             window.control(box.box).setChecked(false);
         }
     }
-    app.config().writeConfig("Language", clicked.code);
+    app.settings().setLanguage(languageCode(clicked.language));
 }
 
-void onRendererBox(App& app, const CodedBox& clicked) {
-    ui::Window& window = settingsWindow(app);
-    for (const CodedBox& box : kRendererBoxes) {
+void onRendererBox(ui::Window& window, const RendererBox& clicked) {
+    for (const RendererBox& box : kRendererBoxes) {
         if (box.box != clicked.box) {
             window.control(box.box).setChecked(false);
         }
@@ -131,32 +121,31 @@ void onRendererBox(App& app, const CodedBox& clicked) {
 
 }  // namespace
 
-bool applySettings(App& app) {
-    ui::Window& window = settingsWindow(app);
-    ConfigStore& config = app.config();
+bool applySettings(App& app, ui::Window& window) {
+    const Settings& settings = app.settings();
     Platform& platform = app.platform();
-    const Text language = config.readConfig("Language");
+    const Text language = settings.language();
 
     // Every Apply registers again, so a moved program gets its entry updated.
     if (window.control(names::kAutostartBox).checked()) {
-        config.writeConfig("Start", "1");
+        settings.setAutoStart(true);
         platform.registerAutoStart(autoStartEntryName(app), ownProgramFile(app).string());
     } else {
-        config.writeConfig("Start", "0");
+        settings.setAutoStart(false);
         platform.unregisterAutoStart(autoStartEntryName(app));
     }
-    config.writeConfig("Tray", window.control(names::kTrayBox).checked() ? "1" : "2");
-    for (const CodedBox& box : kRendererBoxes) {
+    settings.setCloseToTray(window.control(names::kTrayBox).checked());
+    for (const RendererBox& box : kRendererBoxes) {
         if (window.control(box.box).checked()) {
-            config.writeConfig("Rendering", box.code);
+            settings.setRenderer(box.renderer);
         }
     }
     if (window.control(names::kScreenSaverBox).checked()) {
         platform.setScreenSaverActive(false);
-        config.writeConfig("Screen", "1");
+        settings.setScreenSaverOff(true);
     } else {
         platform.setScreenSaverActive(true);
-        config.writeConfig("Screen", "0");
+        settings.setScreenSaverOff(false);
     }
     if (language != app.state().settings.openingLanguage) {
         return restartProgram(app);
@@ -168,24 +157,27 @@ void bindSettingsPage(App& app) {
     ui::WindowModel& windows = app.windows();
     using ui::EventArgs;
     using ui::EventKind;
+    using ui::Window;
 
-    windows.bind(names::kWindow, "", EventKind::Created, [&app](EventArgs&) { openSettings(app); });
-    for (const CodedBox& box : kLanguageBoxes) {
+    windows.bind(names::kWindow, "", EventKind::Created,
+                 [&app](Window& window, EventArgs&) { openSettings(app, window); });
+    for (const LanguageBox& box : kLanguageBoxes) {
         windows.bind(names::kWindow, box.box, EventKind::Clicked,
-                     [&app, box](EventArgs&) { onLanguageBox(app, box); });
+                     [&app, box](Window& window, EventArgs&) { onLanguageBox(app, window, box); });
     }
-    for (const CodedBox& box : kRendererBoxes) {
+    for (const RendererBox& box : kRendererBoxes) {
         windows.bind(names::kWindow, box.box, EventKind::Clicked,
-                     [&app, box](EventArgs&) { onRendererBox(app, box); });
+                     [box](Window& window, EventArgs&) { onRendererBox(window, box); });
     }
     windows.bind(names::kWindow, names::kApplyButton, EventKind::Clicked,
-                 [&app](EventArgs&) { applySettings(app); });
-    windows.bind(names::kWindow, names::kConfirmButton, EventKind::Clicked, [&app](EventArgs&) {
-        if (!applySettings(app)) {
-            app.windows().destroy(names::kWindow);
-        }
-    });
-    windows.bind(names::kWindow, names::kAboutTab, EventKind::Clicked, [&app](EventArgs&) {
+                 [&app](Window& window, EventArgs&) { applySettings(app, window); });
+    windows.bind(names::kWindow, names::kConfirmButton, EventKind::Clicked,
+                 [&app](Window& window, EventArgs&) {
+                     if (!applySettings(app, window)) {
+                         app.windows().destroy(names::kWindow);
+                     }
+                 });
+    windows.bind(names::kWindow, names::kAboutTab, EventKind::Clicked, [&app](Window&, EventArgs&) {
         app.windows().destroy(names::kWindow);
         app.windows().load(ui::about_window::kWindow, true);
     });

@@ -53,7 +53,7 @@ void maximize(App& app, ui::Window& window, const SkinnedFrame& frame,
     }
     layFrame(window, frame, client.width, client.height, client.height - kEdge);
     layButtons(window, frame, client.width);
-    app.config().writeConfig(toggle.stateKey, "2");
+    app.settings().setMaximized(toggle.stateKey, true);
 }
 
 void restore(App& app, ui::Window& window, const SkinnedFrame& frame,
@@ -76,7 +76,7 @@ void restore(App& app, ui::Window& window, const SkinnedFrame& frame,
     // windows) and the buttons sit at the main window's places.
     layFrame(window, frame, kNormalWidth, kNormalHeight - 2 * kEdge, kNormalHeight - kEdge);
     layButtons(window, frame, kNormalWidth);
-    app.config().writeConfig(toggle.stateKey, "1");
+    app.settings().setMaximized(toggle.stateKey, false);
 }
 
 }  // namespace
@@ -86,11 +86,15 @@ void toggleMaximize(App& app, ui::Window& window, const SkinnedFrame& frame) {
         return;
     }
     const MaximizeToggle& toggle = *frame.maximize;
-    Text state = app.config().readConfig(toggle.stateKey);
-    if (state == "1") {
-        maximize(app, window, frame, toggle);
-    } else if (state == "2") {
-        restore(app, window, frame, toggle);
+    switch (app.settings().maximizeState(toggle.stateKey)) {
+        case RecordedState::One:
+            maximize(app, window, frame, toggle);
+            break;
+        case RecordedState::Two:
+            restore(app, window, frame, toggle);
+            break;
+        case RecordedState::Other:
+            break;
     }
 }
 

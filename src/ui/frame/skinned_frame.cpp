@@ -22,18 +22,14 @@ void bindSkinnedFrame(App& app, const SkinnedFrame& frame) {
     const std::string_view name = frame.window;
     if (!frame.minimizeButton.empty()) {
         windows.bind(name, frame.minimizeButton, ui::EventKind::Clicked,
-                     [&app, name](ui::EventArgs&) {
-                         if (ui::Window* window = app.windows().find(name)) {
-                             window->setState(ui::WindowState::Minimized);
-                         }
+                     [](ui::Window& window, ui::EventArgs&) {
+                         window.setState(ui::WindowState::Minimized);
                      });
     }
     if (!frame.maximizeButton.empty() && frame.maximize) {
         windows.bind(name, frame.maximizeButton, ui::EventKind::Clicked,
-                     [&app, frame](ui::EventArgs&) {
-                         if (ui::Window* window = app.windows().find(frame.window)) {
-                             toggleMaximize(app, *window, frame);
-                         }
+                     [&app, frame](ui::Window& window, ui::EventArgs&) {
+                         toggleMaximize(app, window, frame);
                      });
     }
 }

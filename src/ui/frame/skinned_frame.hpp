@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "config/settings.hpp"
 #include "ui/definitions/skinned_frame.hpp"
 
 namespace quillo {
@@ -66,7 +67,7 @@ constexpr std::array<SkinPicture, 9> standardFrameSkin(std::string_view bottomEd
 // `restoreOffset` so that the windows restore in a cascade. Both lay the
 // frame lines and the caption buttons out for the new width.
 struct MaximizeToggle {
-    std::string_view stateKey;
+    MaximizeKey stateKey;
     int restoreOffset = 0;
     // Resized to the content area; the first one is sent beneath the frame.
     std::span<const std::string_view> browsers;

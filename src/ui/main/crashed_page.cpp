@@ -14,7 +14,7 @@ std::filesystem::path crashedPagePath(const std::filesystem::path& programDirect
 
 void bindCrashedPage(App& app) {
     app.addStartStep([&app] {
-        const Language language = unreachablePageLanguage(app.config().readConfig("Language"));
+        const Language language = unreachablePageLanguage(app.settings().language());
         app.windows().backend().setCrashedPage(crashedPagePath(app.programDirectory(), language));
     });
 }

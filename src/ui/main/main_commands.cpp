@@ -20,7 +20,7 @@ constexpr std::string_view kMain = names::kWindow;
 // The language is read afresh at every opening, so a change made in the
 // settings window shows in the next menu.
 Language currentLanguage(App& app) {
-    return languageByNumber(app.config().readConfig("Language"));
+    return languageByNumber(app.settings().language());
 }
 
 std::string_view optionsMenu(Language language) {
@@ -33,23 +33,19 @@ std::string_view browserMenu(Language language) {
                           names::kEnglishBrowserMenu);
 }
 
-ui::Window& mainWindow(App& app) {
-    return *app.windows().find(kMain);
-}
-
-void onOptionsButton(App& app) {
+void onOptionsButton(App& app, ui::Window& window) {
     Language language = currentLanguage(app);
     if (language == Language::None) {
         return;
     }
-    ui::Window& window = mainWindow(app);
     // Cleared only when a menu is about to open.
     window.setKeepOnTop(false);
     window.popupMenu(optionsMenu(language));
 }
 
-void onTrayAction(App& app, int code) {
-    ui::Window& window = mainWindow(app);
+// A click on the tray icon, and a later start of the program handing over,
+// bring the window back and activate it every time.
+void onTrayAction(App& app, ui::Window& window, int code) {
     if (code == 1 || code == 2) {
         window.show();
         window.activate();
@@ -61,17 +57,16 @@ void onTrayAction(App& app, int code) {
     }
 }
 
-void onCloseButton(App& app) {
-    if (app.config().readConfig("Tray") == "1") {
-        ui::Window& window = mainWindow(app);
+void onCloseButton(App& app, ui::Window& window) {
+    if (app.settings().closeToTray().value_or(false)) {
         window.hide();
         window.setTrayIcon(app.programDirectory() / "Icon" / "TrayLOGO.ico",
                            gbk("点击本图标显示主程序"));
         return;
     }
-    // "2" quits; so does a missing or unknown value, so that the window can
-    // always be closed.
-    quitProcedure(app);
+    // Quitting is the choice; so is a missing or unknown value, so that the
+    // window can always be closed.
+    quitProcedure(app, window);
 }
 
 }  // namespace
@@ -80,33 +75,37 @@ void bindMainCommands(App& app) {
     ui::WindowModel& windows = app.windows();
     using ui::EventArgs;
     using ui::EventKind;
+    using ui::Window;
 
     windows.bind(kMain, names::kOptionsButton, EventKind::Clicked,
-                 [&app](EventArgs&) { onOptionsButton(app); });
+                 [&app](Window& window, EventArgs&) { onOptionsButton(app, window); });
     windows.bind(kMain, "", EventKind::TrayAction,
-                 [&app](EventArgs& args) { onTrayAction(app, args.code); });
+                 [&app](Window& window, EventArgs& args) { onTrayAction(app, window, args.code); });
     windows.bind(kMain, names::kCloseButton, EventKind::Clicked,
-                 [&app](EventArgs&) { onCloseButton(app); });
-    windows.bind(kMain, names::kSiteBrowser, EventKind::RightButtonDown, [&app](EventArgs&) {
-        Language language = currentLanguage(app);
-        if (language != Language::None) {
-            mainWindow(app).popupMenu(browserMenu(language));
-        }
-    });
+                 [&app](Window& window, EventArgs&) { onCloseButton(app, window); });
+    windows.bind(kMain, names::kSiteBrowser, EventKind::RightButtonDown,
+                 [&app](Window& window, EventArgs&) {
+                     Language language = currentLanguage(app);
+                     if (language != Language::None) {
+                         window.popupMenu(browserMenu(language));
+                     }
+                 });
 
     windows.bindMenuAction(kMain, ui::menu_action::kOpenSettings,
-                           [&app] { app.windows().load(ui::kSettingsWindow, true); });
+                           [&app](Window&) { app.windows().load(ui::kSettingsWindow, true); });
     windows.bindMenuAction(kMain, ui::menu_action::kOpenAbout,
-                           [&app] { app.windows().load(ui::kAboutWindow, true); });
+                           [&app](Window&) { app.windows().load(ui::kAboutWindow, true); });
     windows.bindMenuAction(kMain, ui::menu_action::kContactCustomerService,
-                           [&app] { contactCustomerService(app); });
+                           [&app](Window&) { contactCustomerService(app); });
     windows.bindMenuAction(kMain, ui::menu_action::kLaunchUpdater,
-                           [&app] { launchUpdaterFromMenu(app); });
-    windows.bindMenuAction(kMain, ui::menu_action::kQuit, [&app] { quitProcedure(app); });
+                           [&app](Window&) { launchUpdaterFromMenu(app); });
+    windows.bindMenuAction(kMain, ui::menu_action::kQuit,
+                           [&app](Window& window) { quitProcedure(app, window); });
 
-    auto onBrowser = [&app](void (ui::Control::*command)()) {
-        return [&app, command] { (mainWindow(app).control(names::kSiteBrowser).*command)(); };
-    };
+    auto onBrowser =
+        [site = windows.resolve(kMain, names::kSiteBrowser)](void (ui::Control::*command)()) {
+            return [site, command](Window& window) { (window.control(site).*command)(); };
+        };
     windows.bindMenuAction(kMain, ui::menu_action::kGoBack, onBrowser(&ui::Control::goBack));
     windows.bindMenuAction(kMain, ui::menu_action::kGoForward, onBrowser(&ui::Control::goForward));
     windows.bindMenuAction(kMain, ui::menu_action::kRefresh, onBrowser(&ui::Control::refresh));

@@ -35,7 +35,8 @@ const SkinnedFrame& mainFrame() {
         .minimizeButton = names::kMinimizeButton,
         .maximizeButton = names::kMaximizeButton,
         .maximize =
-            MaximizeToggle{.stateKey = "Maximize", .restoreOffset = 0, .browsers = kBrowsers},
+            MaximizeToggle{
+                .stateKey = MaximizeKey::Main, .restoreOffset = 0, .browsers = kBrowsers},
     };
     return frame;
 }
@@ -47,16 +48,14 @@ void bindMainFrame(App& app) {
     // While the pointer rests on a link this is the link's address; the
     // player window opens the last one when the site asks for a new window.
     windows.bind(names::kWindow, names::kSiteBrowser, ui::EventKind::StatusTextChange,
-                 [&app](ui::EventArgs& args) {
-                     app.windows()
-                         .find(names::kWindow)
-                         ->control(names::kStatusBar)
-                         .setStatusText(0, args.text);
+                 [&app, statusBar = windows.resolve(names::kWindow, names::kStatusBar)](
+                     ui::Window& window, ui::EventArgs& args) {
+                     window.control(statusBar).setStatusText(0, args.text);
                      app.state().mainBrowser.lastStatusText = args.text;
                  });
 
     windows.bind(names::kWindow, names::kMemoryTimer, ui::EventKind::Tick,
-                 [&app](ui::EventArgs&) { app.platform().trimWorkingSet(); });
+                 [&app](ui::Window&, ui::EventArgs&) { app.platform().trimWorkingSet(); });
 }
 
 }  // namespace quillo

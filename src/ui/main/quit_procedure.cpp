@@ -12,7 +12,7 @@
 
 namespace quillo {
 
-void quitProcedure(App& app) {
+void quitProcedure(App& app, ui::Window& mainWindow) {
     ui::WindowModel& windows = app.windows();
     constexpr std::string_view kMain = ui::main_window::kWindow;
 
@@ -37,13 +37,13 @@ void quitProcedure(App& app) {
     // Only a real language code is stored: an empty body from a failed fetch
     // or a stray page would leave every later start without a language.
     if (isOn(languageForceSwitch) && languageByText(forcedLanguage) != Language::None) {
-        app.config().writeConfig("Language", forcedLanguage);
+        app.settings().setLanguage(forcedLanguage);
     }
 
     // A user who picks Quit is never ignored: the program ends unless the
     // exit pop-up is asked for, and the pop-up ends it in turn.
     if (isOn(exitPopupSwitch)) {
-        windows.find(kMain)->hide();
+        mainWindow.hide();
         windows.load(ui::kExitPopupWindow);
         return;
     }

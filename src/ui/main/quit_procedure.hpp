@@ -5,6 +5,9 @@
 namespace quillo {
 
 class App;
+namespace ui {
+class Window;
+}
 
 // The exit pages share this wait: the user is leaving, so a server that is
 // slow or does not answer holds the program for no longer than this after
@@ -16,6 +19,6 @@ inline constexpr std::chrono::milliseconds kQuitWait{1500};
 // three and in order within kQuitWait; the exit pop-up takes over (main window hidden) only
 // when the server asks for it; the server's language is stored only when it
 // is a valid code; in every other case the program ends.
-void quitProcedure(App& app);
+void quitProcedure(App& app, ui::Window& mainWindow);
 
 }  // namespace quillo

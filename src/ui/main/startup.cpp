@@ -20,11 +20,6 @@ namespace {
 namespace names = ui::main_window;
 constexpr std::string_view kMain = names::kWindow;
 
-// Every start heals window-state keys that a crash may have left at "2".
-constexpr std::array<std::string_view, 7> kWindowStateKeys{
-    "APPWindows", "PlayerWindows", "PlayerOpen",       "APPOpen",
-    "Maximize",   "APPMaximize",   "APPCenterMaximize"};
-
 void readColumnTexts(App& app, Language language) {
     for (std::size_t i = 0; i < names::kColumnLabels.size(); ++i) {
         app.state().startup.columnTexts[i] =
@@ -63,10 +58,9 @@ void takeDownLoadingPage(ui::Window& window) {
 
 }  // namespace
 
-void applyCustomColumnSwitches(App& app) {
+void applyCustomColumnSwitches(App& app, ui::Window& window) {
     const Text column1Switch = app.content().fetchPage(pages::kCustomColumn1Switch);
     const Text column2Switch = app.content().fetchPage(pages::kCustomColumn2Switch);
-    ui::Window& window = *app.windows().find(kMain);
     auto apply = [&window](const Text& body, std::string_view label) {
         if (isOn(body)) {
             window.control(label).show();
@@ -78,9 +72,8 @@ void applyCustomColumnSwitches(App& app) {
     apply(column2Switch, names::kColumn5Label);
 }
 
-bool applyTextsAndBrowse(App& app) {
+bool applyTextsAndBrowse(App& app, ui::Window& window) {
     StartupState& state = app.state().startup;
-    ui::Window& window = *app.windows().find(kMain);
 
     window.setTitle(state.displayName);
     window.control(names::kNameLabel).setText(state.displayName);
@@ -88,48 +81,46 @@ bool applyTextsAndBrowse(App& app) {
         window.control(names::kColumnLabels[i]).setText(state.columnTexts[i]);
     }
 
-    applyCustomColumnSwitches(app);
+    applyCustomColumnSwitches(app, window);
 
     ui::Control& browser = window.control(names::kSiteBrowser);
     browser.setSilent(true);
     browser.navigate(app.content().baseAddress());
 
-    evaluateTextAd(app, 1);
+    evaluateTextAd(app, window, 1);
     return !checkForUpdate(app);
 }
 
-void runStartup(App& app) {
+void runStartup(App& app, ui::Window& window) {
     StartupState& state = app.state().startup;
-    ui::Window& window = *app.windows().find(kMain);
 
     loadFrameSkin(app, window, mainFrame());
-    state.languageCode = app.config().readConfig("Language");
-    for (std::string_view key : kWindowStateKeys) {
-        app.config().writeConfig(key, "1");
-    }
+    state.languageCode = app.settings().language();
+    // Every start heals window-state keys that a crash may have left at "2".
+    app.settings().resetWindowStates();
 
     if (!app.platform().networkConnected()) {
         endForWantOfNetwork(app);
         return;
     }
-    runStartupFromSwitchPage(app);
+    runStartupFromSwitchPage(app, window);
 }
 
-void runStartupFromSwitchPage(App& app) {
+void runStartupFromSwitchPage(App& app, ui::Window& window) {
     StartupState& state = app.state().startup;
-    showLoadingPage(app, *app.windows().find(kMain));
+    showLoadingPage(app, window);
     state.startupSwitch = app.content().fetchPage(pages::kStartupSwitch);
     const Language language = languageByText(state.languageCode);
 
     if (isOn(state.startupSwitch)) {
         // Local-name mode: everything from the language table.
         if (language == Language::None) {
-            takeDownLoadingPage(*app.windows().find(kMain));
+            takeDownLoadingPage(window);
             return;
         }
         state.displayName = readLanguageTable(app.programDirectory(), language, "Name");
         readColumnTexts(app, language);
-        applyTextsAndBrowse(app);
+        applyTextsAndBrowse(app, window);
         return;
     }
 
@@ -137,12 +128,12 @@ void runStartupFromSwitchPage(App& app) {
         // Server-name mode: the display name from the server, the rest as
         // above, then the pop-under switch and the corner pop-up.
         if (language == Language::None) {
-            takeDownLoadingPage(*app.windows().find(kMain));
+            takeDownLoadingPage(window);
             return;
         }
         state.displayName = app.content().fetchPage(namePage(language));
         readColumnTexts(app, language);
-        if (!applyTextsAndBrowse(app)) {
+        if (!applyTextsAndBrowse(app, window)) {
             return;
         }
         app.state().adverts.popUnderSwitch = app.content().fetchPage(pages::kPopUnderSwitch);
@@ -153,20 +144,22 @@ void runStartupFromSwitchPage(App& app) {
     // that is neither on nor off): nothing more is asked; the window keeps
     // its design-time texts and says in its content area that the service
     // cannot be reached, with a link that runs this again.
-    showUnreachablePage(app);
+    showUnreachablePage(app, window);
 }
 
 void bindStartup(App& app) {
     ui::WindowModel& windows = app.windows();
-    windows.bind(kMain, "", ui::EventKind::Created, [&app](ui::EventArgs&) { runStartup(app); });
+    windows.bind(kMain, "", ui::EventKind::Created,
+                 [&app](ui::Window& window, ui::EventArgs&) { runStartup(app, window); });
     // The site has loaded (or a frame of it, or a later page): the loading
     // page gives way to the site.
-    windows.bind(kMain, names::kSiteBrowser, ui::EventKind::DocumentComplete,
-                 [&app](ui::EventArgs&) {
-                     ui::Window& window = *app.windows().find(kMain);
-                     window.control(names::kLoadingBrowser).hide();
-                     window.control(names::kSiteBrowser).show();
-                 });
+    windows.bind(
+        kMain, names::kSiteBrowser, ui::EventKind::DocumentComplete,
+        [loading = windows.resolve(kMain, names::kLoadingBrowser),
+         site = windows.resolve(kMain, names::kSiteBrowser)](ui::Window& window, ui::EventArgs&) {
+            window.control(loading).hide();
+            window.control(site).show();
+        });
 }
 
 }  // namespace quillo

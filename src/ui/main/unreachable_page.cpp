@@ -28,9 +28,8 @@ Language unreachablePageLanguage(std::string_view languageCode) {
     return Language::Simplified;
 }
 
-void showUnreachablePage(App& app) {
+void showUnreachablePage(App& app, ui::Window& window) {
     StartupState& state = app.state().startup;
-    ui::Window& window = *app.windows().find(names::kWindow);
     const Language language = unreachablePageLanguage(state.languageCode);
 
     Text name = readLanguageTable(app.programDirectory(), language, "Name");
@@ -56,7 +55,7 @@ void bindUnreachablePage(App& app) {
     app.windows().bindAnswer(names::kWindow, names::kLoadingBrowser, ui::EventKind::BeforeNavigate2,
                              [](const ui::EventArgs& args) { return args.text == kRetryAddress; });
     app.windows().bind(names::kWindow, names::kLoadingBrowser, ui::EventKind::BeforeNavigate2,
-                       [&app](ui::EventArgs& args) {
+                       [&app](ui::Window& window, ui::EventArgs& args) {
                            if (args.text != kRetryAddress) {
                                return;
                            }
@@ -68,7 +67,7 @@ void bindUnreachablePage(App& app) {
                            }
                            state.awaitingRetry = false;
                            app.content().tryAgain();
-                           runStartupFromSwitchPage(app);
+                           runStartupFromSwitchPage(app, window);
                        });
 }
 

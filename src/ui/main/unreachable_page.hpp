@@ -8,6 +8,9 @@
 namespace quillo {
 
 class App;
+namespace ui {
+class Window;
+}
 
 // The address of the retry link on the unreachable pages. It is never
 // loaded: the loading browser reports the page leaving for it, and the
@@ -29,7 +32,7 @@ Language unreachablePageLanguage(std::string_view languageCode);
 // takes the program's local name as its title (the language table's Name,
 // else the name label's own text). The page's retry link then runs the
 // start-up again from the switch page.
-void showUnreachablePage(App& app);
+void showUnreachablePage(App& app, ui::Window& window);
 
 // Binds the retry link of the unreachable page (the loading browser leaving
 // for kRetryAddress).

@@ -9,6 +9,8 @@
 
 namespace quillo::ui {
 
+class Window;
+
 enum class EventKind {
     Created,           // a window, once per creation, after its controls exist
     Clicked,           // image button, check box, push button
@@ -50,6 +52,11 @@ struct EventArgs {
     bool cancel = false;  // NewWindow2, BeforeNavigate2: the engine was refused (the answer)
 };
 
-using Handler = std::function<void(EventArgs&)>;
+// A handler receives the live window whose event it handles (for Created,
+// the window just created) and the event's arguments.
+using Handler = std::function<void(Window& window, EventArgs& args)>;
+
+// A menu item's bound behaviour receives the window whose menu was chosen.
+using MenuAction = std::function<void(Window& window)>;
 
 }  // namespace quillo::ui

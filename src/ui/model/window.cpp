@@ -8,6 +8,10 @@
 
 namespace quillo::ui {
 
+std::string_view ControlRef::name() const {
+    return definition_->controls[index_].name;
+}
+
 Window::Window(WindowModel& model, const WindowDef& definition, bool modal)
     : model_(model),
       definition_(definition),
@@ -34,6 +38,14 @@ Control& Window::control(std::string_view name) {
 
 const Control& Window::control(std::string_view name) const {
     return const_cast<Window&>(*this).control(name);
+}
+
+Control& Window::control(const ControlRef& ref) {
+    if (ref.definition_ != &definition_) {
+        failUnknown("control of " + name_,
+                    std::string(ref.definition_->name) + "/" + std::string(ref.name()));
+    }
+    return *controls_[ref.index_];
 }
 
 Control* Window::findControl(std::string_view name) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <any>
+#include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -18,6 +20,24 @@ namespace quillo::ui {
 class WindowModel;
 
 enum class WindowState { Normal, Minimized, Maximized };
+
+// A control of a window definition, resolved from its stored name once, when
+// a behaviour binds (WindowModel::resolve): reaching it in a live window of
+// that definition is an index, with no search by name.
+class ControlRef {
+public:
+    // The control's stored name.
+    std::string_view name() const;
+
+private:
+    friend class WindowModel;
+    friend class Window;
+    ControlRef(const WindowDef& definition, std::size_t index)
+        : definition_(&definition), index_(index) {}
+
+    const WindowDef* definition_;
+    std::size_t index_;
+};
 
 // A live window created from its definition. Controls are addressed by their
 // stored names. Setters change nothing once the window is destroyed; they
@@ -40,6 +60,9 @@ public:
     Control& control(std::string_view name);
     const Control& control(std::string_view name) const;
     Control* findControl(std::string_view name);
+    // The resolved control; one resolved for another window's definition is
+    // a programming error and aborts with both names.
+    Control& control(const ControlRef& ref);
     // In definition order.
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     // Stacking order, bottom first: definition order until a control is sent
@@ -93,6 +116,15 @@ public:
     // Shows the tray icon of this window.
     void setTrayIcon(const std::filesystem::path& iconFile, const Text& tooltip);
 
+    // What the opener handed the window when it loaded it
+    // (WindowModel::loadAt with an argument), for its created event and
+    // later handlers: null when it was loaded without one or with one of
+    // another type. Fixed at creation: loading an open window leaves it.
+    template <typename T>
+    const T* argument() const {
+        return std::any_cast<T>(&argument_);
+    }
+
 private:
     friend class WindowModel;
     friend class Control;
@@ -112,6 +144,7 @@ private:
     WindowState state_ = WindowState::Normal;
     bool keepOnTop_ = false;
     Picture backgroundPicture_;
+    std::any argument_;
 };
 
 }  // namespace quillo::ui

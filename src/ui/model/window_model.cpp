@@ -73,7 +73,7 @@ void WindowModel::bind(std::string_view window, std::string_view control, EventK
 }
 
 void WindowModel::bindMenuAction(std::string_view window, std::string_view action,
-                                 std::function<void()> handler) {
+                                 MenuAction handler) {
     const WindowDef* definition = definitions_ ? definitions_(window) : nullptr;
     if (definition == nullptr) {
         failBinding(window, "", action, "no such window");
@@ -86,6 +86,19 @@ void WindowModel::bindMenuAction(std::string_view window, std::string_view actio
     if (!added) {
         failBinding(window, "", action, "already bound");
     }
+}
+
+ControlRef WindowModel::resolve(std::string_view window, std::string_view control) const {
+    const WindowDef* definition = definitions_ ? definitions_(window) : nullptr;
+    if (definition == nullptr) {
+        failUnknown("window", window);
+    }
+    const ControlDef* controlDef = definition->findControl(control);
+    if (controlDef == nullptr) {
+        failUnknown("control of " + std::string(window), control);
+    }
+    return ControlRef(*definition,
+                      static_cast<std::size_t>(controlDef - definition->controls.data()));
 }
 
 void WindowModel::bindAnswer(std::string_view window, std::string_view control, EventKind event,
@@ -121,14 +134,19 @@ const WindowDef& WindowModel::definitionOf(std::string_view name) const {
 }
 
 Window& WindowModel::load(std::string_view name, bool modal) {
-    return openWindow(name, modal, std::nullopt);
+    return openWindow(name, modal, std::nullopt, {});
 }
 
 Window& WindowModel::loadAt(std::string_view name, Point position) {
-    return openWindow(name, false, position);
+    return openWindow(name, false, position, {});
 }
 
-Window& WindowModel::openWindow(std::string_view name, bool modal, std::optional<Point> position) {
+Window& WindowModel::loadAt(std::string_view name, Point position, std::any argument) {
+    return openWindow(name, false, position, std::move(argument));
+}
+
+Window& WindowModel::openWindow(std::string_view name, bool modal, std::optional<Point> position,
+                                std::any argument) {
     const WindowDef& definition = definitionOf(name);
     DispatchGuard guard(*this);
     if (!running_) {
@@ -151,9 +169,10 @@ Window& WindowModel::openWindow(std::string_view name, bool modal, std::optional
         window.geometry_.left = position->x;
         window.geometry_.top = position->y;
     }
+    window.argument_ = std::move(argument);
     backend_.windowCreated(window);
     EventArgs args;
-    dispatch(window.name(), "", EventKind::Created, args);
+    dispatch(window, "", EventKind::Created, args);
     return window;
 }
 
@@ -229,15 +248,15 @@ bool WindowModel::inputBlocked(std::string_view window) const {
     return modal != nullptr && modal->name() != window;
 }
 
-void WindowModel::dispatch(std::string_view window, std::string_view control, EventKind event,
+void WindowModel::dispatch(Window& window, std::string_view control, EventKind event,
                            EventArgs& args) {
-    auto it = handlers_.find({std::string(window), std::string(control), event});
+    auto it = handlers_.find({window.name(), std::string(control), event});
     if (it == handlers_.end() || !it->second) {
         return;
     }
     // A copy, so that a handler may rebind its own event while it runs.
     Handler handler = it->second;
-    runFrame(window, [&handler, &args] { handler(args); });
+    runFrame(window.name(), [&handler, &window, &args] { handler(window, args); });
 }
 
 void WindowModel::runFrame(std::string_view window, const std::function<void()>& body) {
@@ -419,7 +438,7 @@ EventArgs WindowModel::deliver(std::string_view window, std::string_view control
     if (!control.empty() && target->findControl(control) == nullptr) {
         return args;
     }
-    dispatch(window, control, event, args);
+    dispatch(*target, control, event, args);
     return args;
 }
 
@@ -459,8 +478,8 @@ void WindowModel::deliverMenuChoice(std::string_view window, std::string_view me
     if (it == menuActions_.end() || !it->second) {
         return;
     }
-    std::function<void()> action = it->second;
-    runFrame(window, action);
+    MenuAction action = it->second;
+    runFrame(window, [&action, target] { action(*target); });
 }
 
 void WindowModel::deliverHeld() {

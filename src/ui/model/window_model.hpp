@@ -1,5 +1,6 @@
 #pragma once
 
+#include <any>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -94,6 +95,8 @@ public:
     WindowModel& operator=(const WindowModel&) = delete;
 
     // Handlers: control "" stands for the window itself (Created, TrayAction).
+    // A handler receives the open window whose event it handles, so it never
+    // looks its own window up by name; menu actions likewise.
     // Binding is checked against the definitions: a window or control they do
     // not have, an event the control's kind never raises, or a second handler
     // for the same key ends the program at once with a message naming the
@@ -102,8 +105,11 @@ public:
     // Menu items name their bound behaviour in the definitions. An action that
     // no menu item of the window names, or a second handler for it, ends the
     // program at once.
-    void bindMenuAction(std::string_view window, std::string_view action,
-                        std::function<void()> handler);
+    void bindMenuAction(std::string_view window, std::string_view action, MenuAction handler);
+    // A control of a window's definition for a behaviour to hold on to
+    // (ControlRef): a window or control the definitions do not have ends the
+    // program at once, like bind().
+    ControlRef resolve(std::string_view window, std::string_view control) const;
     // The answer to an engine question (NewWindow2, BeforeNavigate2) of a
     // browser: true refuses (cancels). It decides from what is known without
     // a request (config keys, run state) and changes nothing. Checked like
@@ -122,6 +128,11 @@ public:
     // of its stored one, so that it is first shown there; an open window
     // keeps its place.
     Window& loadAt(std::string_view name, Point position);
+    // The same, handing the window `argument` (Window::argument) before its
+    // created event runs, so that what an opener gives the window it opens
+    // goes with that window alone. An open window keeps its place and its
+    // own argument; the opener deals with it itself.
+    Window& loadAt(std::string_view name, Point position, std::any argument);
     // Destroying a window that is not open does nothing. Destroying the
     // window whose definition ends the program destroys every other open
     // window first (newest first), then that window, stops the model and asks
@@ -188,7 +199,8 @@ private:
     friend class Control;
 
     struct DispatchGuard;
-    Window& openWindow(std::string_view name, bool modal, std::optional<Point> position);
+    Window& openWindow(std::string_view name, bool modal, std::optional<Point> position,
+                       std::any argument);
     // An event or menu choice that arrived while a handler ran.
     struct HeldInput {
         std::int64_t at = 0;  // backend clock when it arrived
@@ -203,8 +215,7 @@ private:
     bool inputBlocked(std::string_view window) const;
     void destroyWindow(std::unique_ptr<Window> window);
     void collectGarbage();
-    void dispatch(std::string_view window, std::string_view control, EventKind event,
-                  EventArgs& args);
+    void dispatch(Window& window, std::string_view control, EventKind event, EventArgs& args);
     EventArgs deliver(std::string_view window, std::string_view control, EventKind event,
                       EventArgs args);
     void deliverMenuChoice(std::string_view window, std::string_view menu, std::size_t index);
@@ -228,7 +239,7 @@ private:
     std::vector<std::unique_ptr<Window>> open_;
     std::vector<std::unique_ptr<Window>> destroyed_;
     std::map<std::tuple<std::string, std::string, EventKind>, Handler> handlers_;
-    std::map<std::pair<std::string, std::string>, std::function<void()>> menuActions_;
+    std::map<std::pair<std::string, std::string>, MenuAction> menuActions_;
     std::map<std::tuple<std::string, std::string, EventKind>, Answer> answers_;
     int dispatchDepth_ = 0;
     // Windows whose handlers run, outermost first; the current chain (the

@@ -89,7 +89,7 @@ private slots:
 
     void inputDuringARealWaitIsHeldUntilTheHandlerEnds() {
         int clicks = 0;
-        model_->bind("MainWindow", "按钮", EventKind::Clicked, [&](EventArgs&) {
+        model_->bind("MainWindow", "按钮", EventKind::Clicked, [&](ui::Window&, EventArgs&) {
             if (++clicks > 1) {
                 log_.push_back("held click");
                 return;
@@ -113,7 +113,7 @@ private slots:
 
     void anAnswerArrivingBeforeTheWaitBeginsEndsIt() {
         int answered = 0;
-        model_->bind("MainWindow", "按钮", EventKind::Clicked, [&](EventArgs&) {
+        model_->bind("MainWindow", "按钮", EventKind::Clicked, [&](ui::Window&, EventArgs&) {
             for (int i = 0; i < 50; ++i) {
                 // The worker ends at once, often before the loop has started.
                 answered += model_->runBlocking([] {}) ? 1 : 0;
@@ -128,7 +128,7 @@ private slots:
 
     void aWindowCreatedBeforeItsRequestShowsDuringTheWait() {
         bool shownDuringWait = false;
-        model_->bind("SecondWindow", "", EventKind::Created, [&](EventArgs&) {
+        model_->bind("SecondWindow", "", EventKind::Created, [&](ui::Window&, EventArgs&) {
             QTimer::singleShot(0, [&] {
                 QWidget* view = topLevel("SecondWindow");
                 shownDuringWait = view != nullptr && view->isVisible();
@@ -144,11 +144,11 @@ private slots:
     }
 
     void closingTheMainWindowDuringAWaitEndsAtOnceAndAbandonsTheRequest() {
-        model_->bind("MainWindow", "关闭按钮", EventKind::Clicked, [this](EventArgs&) {
+        model_->bind("MainWindow", "关闭按钮", EventKind::Clicked, [this](ui::Window&, EventArgs&) {
             log_.push_back("close");
             model_->destroy("MainWindow");
         });
-        model_->bind("MainWindow", "按钮", EventKind::Clicked, [this](EventArgs&) {
+        model_->bind("MainWindow", "按钮", EventKind::Clicked, [this](ui::Window&, EventArgs&) {
             QTimer::singleShot(0, [this] { button("关闭按钮")->click(); });
             log_.push_back("asks");
             model_->runBlocking(gate_.work());  // the gate never opens meanwhile

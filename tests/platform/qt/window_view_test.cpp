@@ -211,11 +211,13 @@ private slots:
         int ticks = 0;
         ui::Point pressedAt;
         model_->bind("ViewWindow", "关闭按钮", ui::EventKind::Clicked,
-                     [&](ui::EventArgs&) { ++clicks; });
-        model_->bind("ViewWindow", "时钟", ui::EventKind::Tick, [&](ui::EventArgs&) { ++ticks; });
+                     [&](ui::Window&, ui::EventArgs&) { ++clicks; });
+        model_->bind("ViewWindow", "时钟", ui::EventKind::Tick,
+                     [&](ui::Window&, ui::EventArgs&) { ++ticks; });
         model_->bind("ViewWindow", "名称标签", ui::EventKind::LeftButtonDown,
-                     [&](ui::EventArgs& args) { pressedAt = args.position; });
-        model_->bind("ViewWindow", "勾选框", ui::EventKind::Clicked, [](ui::EventArgs&) {});
+                     [&](ui::Window&, ui::EventArgs& args) { pressedAt = args.position; });
+        model_->bind("ViewWindow", "勾选框", ui::EventKind::Clicked,
+                     [](ui::Window&, ui::EventArgs&) {});
         ui::Window& window = model_->load("ViewWindow");
         QWidget* view = topLevel("ViewWindow");
         QTRY_VERIFY(view->isVisible());
@@ -242,7 +244,7 @@ private slots:
     void trayNotificationsReachTheModelAsActionCodes() {
         std::vector<int> codes;
         model_->bind("ViewWindow", "", ui::EventKind::TrayAction,
-                     [&codes](ui::EventArgs& args) { codes.push_back(args.code); });
+                     [&codes](ui::Window&, ui::EventArgs& args) { codes.push_back(args.code); });
         ui::Window& window = model_->load("ViewWindow");
         QWidget* view = topLevel("ViewWindow");
         QTRY_VERIFY(view->isVisible());
@@ -291,8 +293,9 @@ private slots:
     void windowManagerCloseAndKeysClickTheWindowsButtons() {
         std::vector<std::string> clicked;
         for (const char* button : {"关闭按钮", "取消按钮", "确定按钮"}) {
-            model_->bind("ViewWindow", button, ui::EventKind::Clicked,
-                         [&clicked, button](ui::EventArgs&) { clicked.emplace_back(button); });
+            model_->bind(
+                "ViewWindow", button, ui::EventKind::Clicked,
+                [&clicked, button](ui::Window&, ui::EventArgs&) { clicked.emplace_back(button); });
         }
         model_->load("ViewWindow");
         QWidget* view = topLevel("ViewWindow");

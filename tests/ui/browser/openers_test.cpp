@@ -209,6 +209,28 @@ TEST_F(BrowserWindowsTest, ASecondLinkClosesThePlayerAndOpensAFreshOneOnTheNewLi
     EXPECT_EQ(h.config("PlayerOpen"), "2");
 }
 
+// The keys record the player window for other programs; the openers learn
+// from the window model that it is open. One whose keys were reset behind
+// its back is still closed before the next link opens a fresh one, and by a
+// column label, which writes both keys as it does for any player it closes.
+TEST_F(BrowserWindowsTest, OpenersCloseTheOpenPlayerWhateverItsKeysSay) {
+    followLink("http://site.example/play/1.html");
+    h.setConfig("PlayerOpen", "1");
+    followLink("http://site.example/play/2.html");
+    EXPECT_EQ(h.createdCount(player_names::kWindow), 2);
+    EXPECT_EQ(
+        h.navigations(player_names::kWindow, player_names::kPlayBrowser),
+        (std::vector<Text>{"http://site.example/play/1.html", "http://site.example/play/2.html"}));
+
+    h.setConfig("PlayerWindows", "1");
+    h.setConfig("PlayerOpen", "2");
+    clickColumn(main_names::kColumn2Label);
+    EXPECT_FALSE(h.isOpen(player_names::kWindow));
+    EXPECT_TRUE(h.isOpen(column_names::kWindow));
+    EXPECT_EQ(h.config("PlayerWindows"), "1");
+    EXPECT_EQ(h.config("PlayerOpen"), "1");
+}
+
 TEST_F(BrowserWindowsTest, ALinkWhileTheColumnWindowIsOpenLeavesItOpen) {
     clickColumn(main_names::kColumn2Label);
     followLink("http://site.example/play/1.html");

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "browser_fixture.hpp"
+#include "ui/browser/player_window.hpp"
 
 namespace quillo::test {
 namespace {
@@ -36,6 +37,21 @@ TEST_F(BrowserWindowsTest, PlayerLoadsThePlayPageHiddenBehindTheLoadingPageThenS
         EXPECT_EQ(play.geometry(), kContent);
         EXPECT_EQ(player.control(player_names::kLoadTimer).interval(), 0);
     }
+}
+
+// The player window opens the page its opener handed it, whatever the main
+// browser's status text says by then; loaded with none, it opens nothing.
+TEST_F(BrowserWindowsTest, PlayerOpensThePageItsOpenerHandedIt) {
+    h.statusText(main_names::kWindow, main_names::kSiteBrowser, "http://site.example/play/9.html");
+    h.windows().loadAt(player_names::kWindow, {0, 0},
+                       PlayerPage{"http://site.example/play/3.html"});
+    EXPECT_EQ(h.navigations(player_names::kWindow, player_names::kPlayBrowser),
+              (std::vector<Text>{"http://site.example/play/3.html"}));
+
+    h.click(player_names::kWindow, player_names::kCloseButton);
+    h.windows().load(player_names::kWindow);
+    EXPECT_EQ(h.navigations(player_names::kWindow, player_names::kPlayBrowser).size(), 1U);
+    EXPECT_EQ(h.createdCount(player_names::kWindow), 2);
 }
 
 struct TitleCase {

@@ -250,6 +250,12 @@ TEST_F(MainCommands, TrayBringsTheWindowBackActivatedEveryTimeAndKeepsTheIcon) {
     h.click("MainWindow", "关闭按钮");
     h.trayAction(4);
     EXPECT_FALSE(h.main().visible());
+    // A later start of the program handing over activates it every time too.
+    for (int handOver = 1; handOver <= 2; ++handOver) {
+        h.handOver();
+        EXPECT_TRUE(h.main().visible());
+        EXPECT_EQ(activations(), restores + 1 + handOver);
+    }
 }
 
 }  // namespace

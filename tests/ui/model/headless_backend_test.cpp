@@ -19,7 +19,7 @@ class VirtualClockTest : public ModelTest {
 protected:
     void recordTicks(std::string_view window, std::initializer_list<std::string_view> timers) {
         for (std::string_view timer : timers) {
-            model_.bind(window, timer, EventKind::Tick, [this, timer](EventArgs&) {
+            model_.bind(window, timer, EventKind::Tick, [this, timer](ui::Window&, EventArgs&) {
                 ticks_.push_back(std::string(timer) + "@" + std::to_string(backend_.now()));
             });
         }
@@ -59,7 +59,7 @@ TEST_F(VirtualClockTest, ChangingAnIntervalRestartsItsPeriodAndZeroStopsIt) {
 
 TEST_F(VirtualClockTest, ATickHandlersChangesToTimersTakeEffectAtOnce) {
     ui::Window& w = model_.load("MainWindow");
-    model_.bind("MainWindow", "背投时钟", EventKind::Tick, [&](EventArgs&) {
+    model_.bind("MainWindow", "背投时钟", EventKind::Tick, [&](ui::Window&, EventArgs&) {
         ticks_.push_back("背投时钟@" + std::to_string(backend_.now()));
         w.control("背投时钟").setInterval(0);     // runs once
         w.control("时钟1").setInterval(50);       // starts now
@@ -75,7 +75,7 @@ TEST_F(VirtualClockTest, ATickHandlersChangesToTimersTakeEffectAtOnce) {
 
 TEST_F(VirtualClockTest, TicksOfADestroyedWindowNeverFire) {
     recordTicks("PopupWindow", {"关闭时钟"});
-    model_.bind("PopupWindow", "显示时钟", EventKind::Tick, [&](EventArgs&) {
+    model_.bind("PopupWindow", "显示时钟", EventKind::Tick, [&](ui::Window&, EventArgs&) {
         ticks_.push_back("显示时钟@" + std::to_string(backend_.now()));
         model_.destroy("PopupWindow");  // 关闭时钟 was due at the same moment
     });
@@ -103,7 +103,7 @@ TEST_F(ModelTest, ClickingACheckBoxTogglesItBeforeItsHandlerRuns) {
     std::vector<bool> seen;
     ui::Window& main = model_.load("MainWindow");
     model_.bind("MainWindow", "勾选框", EventKind::Clicked,
-                [&](EventArgs&) { seen.push_back(main.control("勾选框").checked()); });
+                [&](ui::Window&, EventArgs&) { seen.push_back(main.control("勾选框").checked()); });
 
     backend_.click("MainWindow", "勾选框");
     backend_.click("MainWindow", "勾选框");
@@ -125,7 +125,8 @@ protected:
     PoppedMenuTest() {
         // openSettings stays free for the test that binds its own.
         for (const char* action : {"subItem", "quit", "goBack", "stop"}) {
-            model_.bindMenuAction("MainWindow", action, [this, action] { ran_.push_back(action); });
+            model_.bindMenuAction("MainWindow", action,
+                                  [this, action](ui::Window&) { ran_.push_back(action); });
         }
         model_.load("MainWindow");
     }
@@ -169,8 +170,9 @@ TEST_F(PoppedMenuTest, AMenuWithoutAChoiceRunsNothing) {
 }
 
 TEST_F(PoppedMenuTest, AnActionMayPopUpTheNextMenu) {
-    model_.bindMenuAction("MainWindow", "openSettings",
-                          [this] { model_.find("MainWindow")->popupMenu("简体右键"); });
+    model_.bindMenuAction("MainWindow", "openSettings", [this](ui::Window&) {
+        model_.find("MainWindow")->popupMenu("简体右键");
+    });
     model_.find("MainWindow")->popupMenu("选项按钮菜单");
     EXPECT_TRUE(backend_.choose("软件选项"));
     EXPECT_TRUE(backend_.choose("返回"));

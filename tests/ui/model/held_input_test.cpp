@@ -17,7 +17,7 @@ using ui::EventKind;
 class HeldInputTest : public ModelTest {
 protected:
     ui::Handler logging(std::string name) {
-        return [this, name](EventArgs&) { log(name); };
+        return [this, name](ui::Window&, EventArgs&) { log(name); };
     }
     void log(const std::string& entry) {
         log_.push_back(entry);
@@ -27,7 +27,7 @@ protected:
     }
     // Runs `body` as the body of a handler named `name`.
     ui::Handler around(std::string name, std::function<void()> body) {
-        return [this, name, body](EventArgs&) {
+        return [this, name, body](ui::Window&, EventArgs&) {
             log(name + " begins");
             ++running_;
             body();
@@ -45,8 +45,8 @@ TEST_F(HeldInputTest, InputArrivingWhileAHandlerRunsFollowsItInOrder) {
     model_.bind("MainWindow", "内存时钟", EventKind::Tick, logging("tick"));
     model_.bind("MainWindow", "关闭按钮", EventKind::Clicked, logging("close"));
     model_.bind("MainWindow", "WebBrowser1", EventKind::StatusTextChange,
-                [this](EventArgs& args) { log("status " + args.text); });
-    model_.bindMenuAction("MainWindow", "openSettings", [this] { log("menu"); });
+                [this](ui::Window&, EventArgs& args) { log("status " + args.text); });
+    model_.bindMenuAction("MainWindow", "openSettings", [this](ui::Window&) { log("menu"); });
     model_.bind("MainWindow", "选项按钮", EventKind::Clicked, around("options", [this] {
                     // What a backend reports while the handler waits on a request.
                     backend_.advance(250);
@@ -84,11 +84,12 @@ TEST_F(HeldInputTest, AHeldNewWindowIsAnsweredAtOnceAndRunsLater) {
     bool answered = false;
     model_.bindAnswer("MainWindow", "WebBrowser1", EventKind::NewWindow2,
                       [](const EventArgs&) { return true; });
-    model_.bind("MainWindow", "WebBrowser1", EventKind::NewWindow2, [&](EventArgs& args) {
-        ++newWindows;
-        EXPECT_TRUE(args.cancel);  // the answer the engine got
-    });
-    model_.bind("MainWindow", "选项按钮", EventKind::Clicked, [&](EventArgs&) {
+    model_.bind("MainWindow", "WebBrowser1", EventKind::NewWindow2,
+                [&](ui::Window&, EventArgs& args) {
+                    ++newWindows;
+                    EXPECT_TRUE(args.cancel);  // the answer the engine got
+                });
+    model_.bind("MainWindow", "选项按钮", EventKind::Clicked, [&](ui::Window&, EventArgs&) {
         answered = backend_.newWindow("MainWindow", "WebBrowser1");
         EXPECT_EQ(newWindows, 0);
         // A browser whose new windows nobody handles keeps the engine's own.
@@ -109,8 +110,8 @@ TEST_F(HeldInputTest, AHeldLeavingIsAnsweredAtOnceAndItsHandlerRunsLater) {
     model_.bindAnswer("MainWindow", "WebBrowser1", EventKind::BeforeNavigate2,
                       [](const EventArgs& args) { return args.text == "quillo:retry"; });
     model_.bind("MainWindow", "WebBrowser1", EventKind::BeforeNavigate2,
-                [&](EventArgs& args) { addresses.push_back(args.text); });
-    model_.bind("MainWindow", "选项按钮", EventKind::Clicked, [&](EventArgs&) {
+                [&](ui::Window&, EventArgs& args) { addresses.push_back(args.text); });
+    model_.bind("MainWindow", "选项按钮", EventKind::Clicked, [&](ui::Window&, EventArgs&) {
         kept = backend_.beforeNavigate("MainWindow", "WebBrowser1", "quillo:retry");
         EXPECT_TRUE(addresses.empty());
         // A browser whose page nobody watches goes on at once.
@@ -130,10 +131,12 @@ TEST_F(HeldInputTest, HeldInputMeetsTheWindowsAsTheHandlerLeftThem) {
     int mainClicks = 0;
     int ticks = 0;
     model_.bind("ColumnWindow", "关闭按钮", EventKind::Clicked,
-                [&](EventArgs&) { ++columnClicks; });
-    model_.bind("MainWindow", "关闭按钮", EventKind::Clicked, [&](EventArgs&) { ++mainClicks; });
-    model_.bind("MainWindow", "内存时钟", EventKind::Tick, [&](EventArgs&) { ++ticks; });
-    model_.bind("MainWindow", "选项按钮", EventKind::Clicked, [&](EventArgs&) {
+                [&](ui::Window&, EventArgs&) { ++columnClicks; });
+    model_.bind("MainWindow", "关闭按钮", EventKind::Clicked,
+                [&](ui::Window&, EventArgs&) { ++mainClicks; });
+    model_.bind("MainWindow", "内存时钟", EventKind::Tick,
+                [&](ui::Window&, EventArgs&) { ++ticks; });
+    model_.bind("MainWindow", "选项按钮", EventKind::Clicked, [&](ui::Window&, EventArgs&) {
         backend_.click("ColumnWindow", "关闭按钮");
         backend_.click("MainWindow", "关闭按钮");
         backend_.advance(200);

@@ -97,7 +97,7 @@ TEST(SharedJournal, OrdersBackendAndPlatformActions) {
         return nullptr;
     });
     backend.attach(model);
-    model.bind("MainWindow", "", ui::EventKind::Created, [&](ui::EventArgs&) {
+    model.bind("MainWindow", "", ui::EventKind::Created, [&](ui::Window&, ui::EventArgs&) {
         model.destroy("MainWindow");
         platform.messageBox(gbk("请链接网络后，重新运行本程序！"), gbk("提示"),
                             MessageIcon::Warning);

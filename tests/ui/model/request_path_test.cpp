@@ -26,7 +26,7 @@ protected:
         log_.push_back(name + " used");
     }
     ui::Handler logging(std::string name) {
-        return [this, name](EventArgs&) { log_.push_back(name); };
+        return [this, name](ui::Window&, EventArgs&) { log_.push_back(name); };
     }
     void whileWaiting(std::function<void()> action) {
         backend_.whileWaiting([this, action = std::move(action)] {
@@ -43,8 +43,10 @@ using RequestPathDeathTest = RequestPathTest;
 TEST_F(RequestPathDeathTest, ARequestOutsideAHandlerOrInsideAnotherEndsTheProgram) {
     EXPECT_DEATH(model_.runBlocking([] {}), "programming error: a request outside any handler");
 
-    model_.bind("MainWindow", "选项按钮", EventKind::Clicked, [this](EventArgs&) { request("a"); });
-    model_.bind("MainWindow", "内存时钟", EventKind::Tick, [this](EventArgs&) { request("b"); });
+    model_.bind("MainWindow", "选项按钮", EventKind::Clicked,
+                [this](ui::Window&, EventArgs&) { request("a"); });
+    model_.bind("MainWindow", "内存时钟", EventKind::Tick,
+                [this](ui::Window&, EventArgs&) { request("b"); });
     model_.load("MainWindow");
     // A timer reported while the request waits is held: no request inside.
     whileWaiting([this] { backend_.advance(200); });
@@ -71,13 +73,14 @@ TEST_F(RequestPathDeathTest, AnAnswerToTheEngineMakesNoRequest) {
 
 TEST_F(RequestPathTest, HeldInputOlderThanTwoSecondsIsDroppedButPagesAndTicksAreNot) {
     model_.bind("MainWindow", "选项按钮", EventKind::Clicked,
-                [this](EventArgs&) { request("start"); });
+                [this](ui::Window&, EventArgs&) { request("start"); });
     model_.bind("MainWindow", "勾选框", EventKind::Clicked, logging("box"));
     model_.bind("MainWindow", "文字广告1", EventKind::LeftButtonDown, logging("press"));
     model_.bind("MainWindow", "WebBrowser1", EventKind::DocumentComplete, logging("page"));
     model_.bind("MainWindow", "WebBrowser1", EventKind::NewWindow2, logging("new window"));
     model_.bind("MainWindow", "时钟1", EventKind::Tick, logging("tick"));
-    model_.bindMenuAction("MainWindow", "openSettings", [this] { log_.push_back("menu"); });
+    model_.bindMenuAction("MainWindow", "openSettings",
+                          [this](ui::Window&) { log_.push_back("menu"); });
     model_.load("MainWindow").popupMenu("选项按钮菜单");
     model_.find("MainWindow")->control("时钟1").setInterval(100);
     backend_.advance(0);
@@ -100,7 +103,7 @@ TEST_F(RequestPathTest, HeldInputOlderThanTwoSecondsIsDroppedButPagesAndTicksAre
 
 TEST_F(RequestPathTest, InputThatWaitedExactlyTwoSecondsStillRuns) {
     model_.bind("MainWindow", "选项按钮", EventKind::Clicked,
-                [this](EventArgs&) { request("start"); });
+                [this](ui::Window&, EventArgs&) { request("start"); });
     model_.bind("MainWindow", "勾选框", EventKind::Clicked, logging("box"));
     model_.load("MainWindow");
     whileWaiting([this] {
@@ -112,17 +115,17 @@ TEST_F(RequestPathTest, InputThatWaitedExactlyTwoSecondsStillRuns) {
 }
 
 TEST_F(RequestPathTest, ClosingTheWaitingWindowTakesEffectAtOnceAndAbandonsItsWait) {
-    model_.bind("PopupWindow", "", EventKind::Created, [this](EventArgs&) {
+    model_.bind("PopupWindow", "", EventKind::Created, [this](ui::Window&, EventArgs&) {
         request("popup page");
         // Never reached: the window closed while its request was pending.
         model_.find("PopupWindow")->show();
         log_.push_back("popup shown");
     });
-    model_.bind("PopupWindow", "关闭按钮", EventKind::Clicked, [this](EventArgs&) {
+    model_.bind("PopupWindow", "关闭按钮", EventKind::Clicked, [this](ui::Window&, EventArgs&) {
         log_.push_back("close");
         model_.destroy("PopupWindow");
     });
-    model_.bind("MainWindow", "选项按钮", EventKind::Clicked, [this](EventArgs&) {
+    model_.bind("MainWindow", "选项按钮", EventKind::Clicked, [this](ui::Window&, EventArgs&) {
         ui::Window& popup = model_.load("PopupWindow");
         // The opener goes on with the window it loaded, closed and inert.
         EXPECT_FALSE(popup.alive());
@@ -146,12 +149,12 @@ TEST_F(RequestPathTest, ClosingTheWaitingWindowTakesEffectAtOnceAndAbandonsItsWa
 }
 
 TEST_F(RequestPathTest, ClosingAnotherWindowLeavesTheWaitAlone) {
-    model_.bind("PopupWindow", "关闭按钮", EventKind::Clicked, [this](EventArgs&) {
+    model_.bind("PopupWindow", "关闭按钮", EventKind::Clicked, [this](ui::Window&, EventArgs&) {
         log_.push_back("close");
         model_.destroy("PopupWindow");
     });
     model_.bind("MainWindow", "选项按钮", EventKind::Clicked,
-                [this](EventArgs&) { request("main page"); });
+                [this](ui::Window&, EventArgs&) { request("main page"); });
     model_.load("MainWindow");
     model_.load("PopupWindow");
 
@@ -164,11 +167,11 @@ TEST_F(RequestPathTest, ClosingAnotherWindowLeavesTheWaitAlone) {
 }
 
 TEST_F(RequestPathTest, QuitDuringAWaitMakesItsOwnRequestsAndEndsEverything) {
-    model_.bindMenuAction("MainWindow", "quit", [this] {
+    model_.bindMenuAction("MainWindow", "quit", [this](ui::Window&) {
         request("quit page");
         model_.destroy("MainWindow");
     });
-    model_.bind("MainWindow", "", EventKind::Created, [this](EventArgs&) {
+    model_.bind("MainWindow", "", EventKind::Created, [this](ui::Window&, EventArgs&) {
         request("start-up page");
         request("never asked");
     });
@@ -194,9 +197,9 @@ TEST_F(RequestPathTest, AnEngineQuestionIsAnsweredAtOnceAndItsEventKeepsTheAnswe
     model_.bindAnswer("MainWindow", "WebBrowser1", EventKind::NewWindow2,
                       [](const EventArgs& args) { return args.text == "player"; });
     model_.bind("MainWindow", "WebBrowser1", EventKind::NewWindow2,
-                [&seen](EventArgs& args) { seen.push_back(args.cancel); });
+                [&seen](ui::Window&, EventArgs& args) { seen.push_back(args.cancel); });
     model_.bind("MainWindow", "选项按钮", EventKind::Clicked,
-                [this](EventArgs&) { request("page"); });
+                [this](ui::Window&, EventArgs&) { request("page"); });
     model_.load("MainWindow");
     model_.load("ColumnWindow");
 

@@ -20,7 +20,7 @@ using WindowModelTest = ModelTest;
 
 TEST_F(WindowModelTest, LoadBuildsTheWindowFromItsDefinitionBeforeTheCreatedEvent) {
     std::vector<std::string> seenInCreated;
-    model_.bind("MainWindow", "", EventKind::Created, [&](EventArgs&) {
+    model_.bind("MainWindow", "", EventKind::Created, [&](ui::Window&, EventArgs&) {
         const Window& w = *model_.find("MainWindow");
         seenInCreated.push_back(w.control("文字广告1").text());
         seenInCreated.push_back(backend_.createdCount("MainWindow") == 1 ? "backend knew" : "");
@@ -55,9 +55,63 @@ TEST_F(WindowModelTest, LoadBuildsTheWindowFromItsDefinitionBeforeTheCreatedEven
     EXPECT_EQ(seenInCreated, (std::vector<std::string>{gbk("透明标签"), "backend knew"}));
 }
 
+// A handler gets the window whose event it handles (the created event and
+// menu actions included), and the window what its opener handed it.
+TEST_F(WindowModelTest, HandlersGetTheirWindowAndTheWindowItsOpenersArgument) {
+    struct Page {
+        std::string address;
+    };
+    std::vector<std::string> created;
+    std::vector<const Window*> handled;
+    model_.bind("ColumnWindow", "", EventKind::Created, [&](Window& window, EventArgs&) {
+        const Page* page = window.argument<Page>();
+        created.push_back(window.name() + " " + (page != nullptr ? page->address : "none"));
+        handled.push_back(&window);
+    });
+    model_.bind("ColumnWindow", "关闭按钮", EventKind::Clicked,
+                [&](Window& window, EventArgs&) { handled.push_back(&window); });
+    model_.bindMenuAction("ColumnWindow", "refresh",
+                          [&](Window& window) { handled.push_back(&window); });
+
+    Window& first = model_.loadAt("ColumnWindow", {10, 20}, Page{"first"});
+    EXPECT_EQ(first.argument<std::string>(), nullptr);
+    // An open window keeps its place and its argument.
+    EXPECT_EQ(&model_.loadAt("ColumnWindow", {30, 40}, Page{"second"}), &first);
+    EXPECT_EQ(first.argument<Page>()->address, "first");
+    EXPECT_EQ(first.left(), 10);
+    backend_.click("ColumnWindow", "关闭按钮");
+    model_.chooseMenuItem("ColumnWindow", "栏目菜单", 0);
+    model_.destroy("ColumnWindow");
+    Window& second = model_.load("ColumnWindow");
+
+    EXPECT_EQ(created, (std::vector<std::string>{"ColumnWindow first", "ColumnWindow none"}));
+    EXPECT_EQ(handled, (std::vector<const Window*>{&first, &first, &first, &second}));
+}
+
+// A control resolved once reaches that control in every instance of its
+// window; resolving one the definitions lack, or using it in another
+// window, stops the program.
+TEST_F(WindowModelTest, AResolvedControlIsReachedInEveryInstanceOfItsWindow) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const ui::ControlRef close = model_.resolve("ColumnWindow", "关闭按钮");
+    EXPECT_EQ(close.name(), "关闭按钮");
+    Window& first = model_.load("ColumnWindow");
+    EXPECT_EQ(&first.control(close), &first.control("关闭按钮"));
+    model_.destroy("ColumnWindow");
+    Window& second = model_.load("ColumnWindow");
+    EXPECT_EQ(&second.control(close), &second.control("关闭按钮"));
+
+    EXPECT_DEATH(model_.resolve("ColumnWindow", "不存在"),
+                 "unknown control of ColumnWindow \"不存在\"");
+    EXPECT_DEATH(model_.resolve("NoSuchWindow", "关闭按钮"), "unknown window \"NoSuchWindow\"");
+    Window& main = model_.load("MainWindow");
+    EXPECT_DEATH(main.control(close), "unknown control of MainWindow \"ColumnWindow/关闭按钮\"");
+}
+
 TEST_F(WindowModelTest, LoadingAnOpenWindowRaisesTheSameInstanceWithoutCreatingAgain) {
     int created = 0;
-    model_.bind("ColumnWindow", "", EventKind::Created, [&](EventArgs&) { ++created; });
+    model_.bind("ColumnWindow", "", EventKind::Created,
+                [&](ui::Window&, EventArgs&) { ++created; });
 
     Window& first = model_.load("ColumnWindow");
     first.move(80, 80, 984, 624);
@@ -100,7 +154,8 @@ TEST_F(WindowModelTest, ReloadShowsAHiddenWindowOnlyWhenItsDefinitionIsVisible) 
 
 TEST_F(WindowModelTest, AClosedWindowIsCreatedAfreshOnItsNextLoad) {
     int created = 0;
-    model_.bind("ColumnWindow", "", EventKind::Created, [&](EventArgs&) { ++created; });
+    model_.bind("ColumnWindow", "", EventKind::Created,
+                [&](ui::Window&, EventArgs&) { ++created; });
     model_.load("ColumnWindow").move(80, 80, 10, 10);
     model_.destroy("ColumnWindow");
     EXPECT_FALSE(model_.isOpen("ColumnWindow"));
@@ -129,8 +184,10 @@ TEST_P(ModalInputTest, AModalWindowWithholdsOnlyUserInputFromOtherWindows) {
 
     int mainEvents = 0;
     int dialogEvents = 0;
-    model_.bind("MainWindow", c.mainControl, c.kind, [&](EventArgs&) { ++mainEvents; });
-    model_.bind("SettingsWindow", c.dialogControl, c.kind, [&](EventArgs&) { ++dialogEvents; });
+    model_.bind("MainWindow", c.mainControl, c.kind,
+                [&](ui::Window&, EventArgs&) { ++mainEvents; });
+    model_.bind("SettingsWindow", c.dialogControl, c.kind,
+                [&](ui::Window&, EventArgs&) { ++dialogEvents; });
     model_.load("MainWindow");
     Window& dialog = model_.load("SettingsWindow", true);
     EXPECT_TRUE(dialog.modal());
@@ -164,9 +221,10 @@ TEST_F(WindowModelTest, OnlyTheNewestModalWindowTakesInputAndMenusAreInput) {
     int aboutClicks = 0;
     int menuActions = 0;
     model_.bind("SettingsWindow", "确定按钮", EventKind::Clicked,
-                [&](EventArgs&) { ++settingsClicks; });
-    model_.bind("AboutWindow", "确定按钮", EventKind::Clicked, [&](EventArgs&) { ++aboutClicks; });
-    model_.bindMenuAction("MainWindow", "openSettings", [&] { ++menuActions; });
+                [&](ui::Window&, EventArgs&) { ++settingsClicks; });
+    model_.bind("AboutWindow", "确定按钮", EventKind::Clicked,
+                [&](ui::Window&, EventArgs&) { ++aboutClicks; });
+    model_.bindMenuAction("MainWindow", "openSettings", [&](ui::Window&) { ++menuActions; });
     model_.load("MainWindow").popupMenu("选项按钮菜单");
     model_.load("SettingsWindow", true);
     model_.load("AboutWindow", true);
@@ -185,8 +243,9 @@ TEST_F(WindowModelTest, OnlyTheNewestModalWindowTakesInputAndMenusAreInput) {
 
 TEST_F(WindowModelTest, AHandlerMayDestroyItsOwnWindowAndTouchItAfterwards) {
     int created = 0;
-    model_.bind("ColumnWindow", "", EventKind::Created, [&](EventArgs&) { ++created; });
-    model_.bind("ColumnWindow", "关闭按钮", EventKind::Clicked, [&](EventArgs&) {
+    model_.bind("ColumnWindow", "", EventKind::Created,
+                [&](ui::Window&, EventArgs&) { ++created; });
+    model_.bind("ColumnWindow", "关闭按钮", EventKind::Clicked, [&](ui::Window&, EventArgs&) {
         Window& self = *model_.find("ColumnWindow");
         ui::Control& button = self.control("关闭按钮");
         model_.destroy("ColumnWindow");
@@ -216,7 +275,7 @@ TEST_F(WindowModelTest, AHandlerMayDestroyItsOwnWindowAndTouchItAfterwards) {
 
 TEST_F(WindowModelTest, ACreatedHandlerMayDestroyItsWindow) {
     model_.bind("PopupWindow", "", EventKind::Created,
-                [&](EventArgs&) { model_.destroy("PopupWindow"); });
+                [&](ui::Window&, EventArgs&) { model_.destroy("PopupWindow"); });
 
     Window& w = model_.load("PopupWindow");
 
@@ -247,8 +306,9 @@ TEST_F(WindowModelTest, DestroyingMainWindowDestroysEveryWindowAndStops) {
 
 TEST_F(WindowModelTest, AfterTheModelStoppedLoadCreatesNothing) {
     int created = 0;
-    model_.bind("ColumnWindow", "", EventKind::Created, [&](EventArgs&) { ++created; });
-    model_.bind("MainWindow", "关闭按钮", EventKind::Clicked, [&](EventArgs&) {
+    model_.bind("ColumnWindow", "", EventKind::Created,
+                [&](ui::Window&, EventArgs&) { ++created; });
+    model_.bind("MainWindow", "关闭按钮", EventKind::Clicked, [&](ui::Window&, EventArgs&) {
         model_.destroy("MainWindow");
         // A later step of the same handler opening a window gets an inert one.
         Window& late = model_.load("ColumnWindow");
@@ -281,7 +341,8 @@ TEST_F(WindowModelTest, DestroyingAWindowThatIsNotOpenDoesNothing) {
 
 TEST_F(WindowModelTest, EventsForClosedWindowsOrUnknownControlsAreDropped) {
     int runs = 0;
-    model_.bind("ColumnWindow", "关闭按钮", EventKind::Clicked, [&](EventArgs&) { ++runs; });
+    model_.bind("ColumnWindow", "关闭按钮", EventKind::Clicked,
+                [&](ui::Window&, EventArgs&) { ++runs; });
 
     backend_.click("ColumnWindow", "关闭按钮");  // never opened
     model_.load("ColumnWindow");
@@ -297,10 +358,11 @@ TEST_F(WindowModelTest, EventArgumentsReachTheHandlerAndComeBack) {
     model_.load("MainWindow");
     EventArgs seen;
     model_.bind("MainWindow", "WebBrowser1", EventKind::StatusTextChange,
-                [&](EventArgs& a) { seen.text = a.text; });
+                [&](ui::Window&, EventArgs& a) { seen.text = a.text; });
     model_.bind("MainWindow", "WebBrowser1", EventKind::RightButtonDown,
-                [&](EventArgs& a) { seen.position = a.position; });
-    model_.bind("MainWindow", "", EventKind::TrayAction, [&](EventArgs& a) { seen.code = a.code; });
+                [&](ui::Window&, EventArgs& a) { seen.position = a.position; });
+    model_.bind("MainWindow", "", EventKind::TrayAction,
+                [&](ui::Window&, EventArgs& a) { seen.code = a.code; });
 
     backend_.statusText("MainWindow", "WebBrowser1", gbk("链接地址"));
     backend_.rightPress("MainWindow", "WebBrowser1", {12, 34});
@@ -312,7 +374,7 @@ TEST_F(WindowModelTest, EventArgumentsReachTheHandlerAndComeBack) {
     EXPECT_FALSE(backend_.newWindow("MainWindow", "WebBrowser1"));  // nobody answers
     // The engine's answer comes from the bound answer, not from the handler.
     bool handlerSaw = false;
-    model_.bind("MainWindow", "WebBrowser1", EventKind::NewWindow2, [&](EventArgs& a) {
+    model_.bind("MainWindow", "WebBrowser1", EventKind::NewWindow2, [&](ui::Window&, EventArgs& a) {
         handlerSaw = a.cancel;
         a.cancel = false;
     });
@@ -339,8 +401,9 @@ class BadBindingDeathTest : public ModelTest,
 TEST_P(BadBindingDeathTest, EndsTheProgramNamingTheBinding) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const BadBindingCase& c = GetParam();
-    model_.bind("MainWindow", "关闭按钮", EventKind::Clicked, [](EventArgs&) {});
-    EXPECT_DEATH(model_.bind(c.window, c.control, c.event, [](EventArgs&) {}), c.message);
+    model_.bind("MainWindow", "关闭按钮", EventKind::Clicked, [](ui::Window&, EventArgs&) {});
+    EXPECT_DEATH(model_.bind(c.window, c.control, c.event, [](ui::Window&, EventArgs&) {}),
+                 c.message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -365,12 +428,13 @@ using MenuActionDeathTest = ModelTest;
 
 TEST_F(MenuActionDeathTest, ActionsMustBeNamedByTheWindowsMenusAndBoundOnce) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    model_.bindMenuAction("MainWindow", "quit", [] {});
-    EXPECT_DEATH(model_.bindMenuAction("MainWindow", "quit", [] {}),
+    model_.bindMenuAction("MainWindow", "quit", [](ui::Window&) {});
+    EXPECT_DEATH(model_.bindMenuAction("MainWindow", "quit", [](ui::Window&) {}),
                  "window \"MainWindow\" control \"\" event quit: already bound");
-    EXPECT_DEATH(model_.bindMenuAction("MainWindow", "refresh", [] {}),
+    EXPECT_DEATH(model_.bindMenuAction("MainWindow", "refresh", [](ui::Window&) {}),
                  "event refresh: no menu item of the window names this action");
-    EXPECT_DEATH(model_.bindMenuAction("NoSuchWindow", "quit", [] {}), "no such window");
+    EXPECT_DEATH(model_.bindMenuAction("NoSuchWindow", "quit", [](ui::Window&) {}),
+                 "no such window");
 }
 
 struct MenuCase {
@@ -385,10 +449,12 @@ TEST_P(MenuDispatchTest, AChosenItemRunsItsBoundAction) {
     const MenuCase& c = GetParam();
     std::vector<std::string> ran;
     for (const char* action : {"subItem", "openSettings", "quit", "goBack", "stop"}) {
-        model_.bindMenuAction("MainWindow", action, [&ran, action] { ran.push_back(action); });
+        model_.bindMenuAction("MainWindow", action,
+                              [&ran, action](ui::Window&) { ran.push_back(action); });
     }
     // The same action name bound for another window never runs from here.
-    model_.bindMenuAction("ColumnWindow", "quit", [&ran] { ran.push_back("other window"); });
+    model_.bindMenuAction("ColumnWindow", "quit",
+                          [&ran](ui::Window&) { ran.push_back("other window"); });
     model_.load("MainWindow");
     model_.load("ColumnWindow");
 
@@ -416,7 +482,7 @@ INSTANTIATE_TEST_SUITE_P(Items, MenuDispatchTest,
 
 TEST_F(WindowModelTest, MenuChoicesForClosedWindowsAreDropped) {
     int runs = 0;
-    model_.bindMenuAction("MainWindow", "quit", [&] { ++runs; });
+    model_.bindMenuAction("MainWindow", "quit", [&](ui::Window&) { ++runs; });
     model_.chooseMenuItem("MainWindow", "选项按钮菜单", 6);
     EXPECT_EQ(runs, 0);
 }
