@@ -125,7 +125,7 @@ REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(REPO, "tests", "desktop"))
 
 from desktop_driver import (DesktopError, start_session_bus, start_x_server,  # noqa: E402
-                            wait_until)
+                            stop_group, wait_until)
 
 ENVIRONMENT_SOURCE = os.path.join(REPO, "src", "platform", "qt", "web_engine_environment.cpp")
 SCREEN = (1366, 768)
@@ -856,27 +856,6 @@ def end_report(json_path, figures):
 
 def parse_env(entries):
     return dict(entry.split("=", 1) for entry in entries)
-
-
-def stop_group(process, grace=5):
-    """SIGTERM to the process group, SIGKILL if it lingers."""
-    if process.poll() is None:
-        try:
-            os.killpg(process.pid, signal.SIGTERM)
-        except ProcessLookupError:
-            pass
-        try:
-            process.wait(timeout=grace)
-        except subprocess.TimeoutExpired:
-            pass
-    try:
-        os.killpg(process.pid, signal.SIGKILL)
-    except (ProcessLookupError, PermissionError):
-        pass
-    try:
-        process.wait(timeout=5)
-    except subprocess.TimeoutExpired:
-        pass
 
 
 def end_program(program):

@@ -167,32 +167,11 @@ class DesktopSession:
 
     def close(self):
         for process in reversed(self.processes):
-            self._stop(process)
+            stop_group(process)
         self.processes.clear()
         if self.workdir:
             shutil.rmtree(self.workdir, ignore_errors=True)
             self.workdir = None
-
-    def _stop(self, process):
-        """SIGTERM to the process group, then SIGKILL if it lingers."""
-        if process.poll() is None:
-            try:
-                os.killpg(process.pid, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
-            try:
-                process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                pass
-        # Children (browser engine helpers) may outlive their parent.
-        try:
-            os.killpg(process.pid, signal.SIGKILL)
-        except (ProcessLookupError, PermissionError):
-            pass
-        try:
-            process.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            pass
 
     def _spawn(self, args, log_name, **kwargs):
         log = open(os.path.join(self.artifacts, f"{self.name}.{log_name}.log"), "wb")
@@ -561,6 +540,29 @@ class DesktopSession:
                        env=self.env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                        timeout=30, check=False)
         return path
+
+
+def stop_group(process, grace=5):
+    """SIGTERM to the process's group, then SIGKILL to what lingers
+    (children such as the browser engine's helpers may outlive their
+    parent)."""
+    if process.poll() is None:
+        try:
+            os.killpg(process.pid, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+        try:
+            process.wait(timeout=grace)
+        except subprocess.TimeoutExpired:
+            pass
+    try:
+        os.killpg(process.pid, signal.SIGKILL)
+    except (ProcessLookupError, PermissionError):
+        pass
+    try:
+        process.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        pass
 
 
 def start_x_server(screen):

@@ -162,11 +162,19 @@ class Rows:
 
 
 def settled_rows(desktop):
-    """The two version rows once the page has painted its texts."""
-    def painted():
+    """The two version rows once the page has painted its texts and they
+    stand still: two screenshots in a row show them alike."""
+    last = []
+
+    def settled():
         rows = Rows(desktop.screenshot())
-        return rows if rows.updater_extent > 60 else None
-    return wait_until(painted, 15, interval=0.5, what="the About page's texts")
+        before = last[0] if last else None
+        last[:] = [rows]
+        if rows.updater_extent <= 60 or before is None:
+            return None
+        same = before.version == rows.version and before.updater == rows.updater
+        return rows if same else None
+    return wait_until(settled, 30, interval=0.5, what="the About page's texts to settle")
 
 
 def row_pixels(shot, row):
