@@ -121,6 +121,12 @@ import threading
 import time
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+# The desktop tests' driver starts the X server and the session bus, and waits.
+sys.path.insert(0, os.path.join(REPO, "tests", "desktop"))
+
+from desktop_driver import (DesktopError, start_session_bus, start_x_server,  # noqa: E402
+                            stop_group, wait_until)
+
 ENVIRONMENT_SOURCE = os.path.join(REPO, "src", "platform", "qt", "web_engine_environment.cpp")
 SCREEN = (1366, 768)
 # The origin the demo site's pages were written for; the server rewrites it.
@@ -136,19 +142,8 @@ FAST_POLL = 0.02
 PAGE = 4096
 
 
-class BenchError(RuntimeError):
+class BenchError(DesktopError):
     pass
-
-
-def wait_until(predicate, timeout, interval, what):
-    deadline = time.monotonic() + timeout
-    while True:
-        value = predicate()
-        if value:
-            return value
-        if time.monotonic() >= deadline:
-            raise BenchError(f"timed out after {timeout:.0f} s waiting for {what}")
-        time.sleep(interval)
 
 
 # -- flags ----------------------------------------------------------------
@@ -527,38 +522,16 @@ class Bench:
         return process
 
     def _start_x_server(self):
-        read_end, write_end = os.pipe()
-        try:
-            process = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                 f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp", "-noreset"],
-                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                stderr=subprocess.DEVNULL, pass_fds=(write_end,), start_new_session=True)
-            self.services.append(process)
-            os.close(write_end)
-            write_end = -1
-            number = b""
-            while not number.endswith(b"\n"):
-                chunk = os.read(read_end, 16)
-                if not chunk:
-                    raise BenchError("Xvfb did not report its display")
-                number += chunk
-            self.display = ":" + number.decode().strip()
-        finally:
-            os.close(read_end)
-            if write_end >= 0:
-                os.close(write_end)
+        process, self.display = start_x_server(SCREEN)
+        self.services.append(process)
 
     def _start_session_bus(self):
-        socket_path = os.path.join(self.workdir, "session-bus")
-        self.bus_address = "unix:path=" + socket_path
-        process = self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile",
-                               "--address=" + self.bus_address], "bus")
-        self.services.append(process)
-        wait_until(lambda: process.poll() is not None or os.path.exists(socket_path), 20, 0.05,
-                   "the session bus")
-        if process.poll() is not None:
-            raise BenchError("the session bus did not start")
+        def spawn(args, log_name):
+            process = self._spawn(args, log_name)
+            self.services.append(process)
+            return process
+
+        self.bus_address = start_session_bus(spawn, self.workdir)
 
     def _site_without_advertisement_windows(self):
         """A copy of the demo site whose switch pages turn the corner pop-up
@@ -696,7 +669,7 @@ class Bench:
             if three_windows:
                 try:
                     self._open_two_more_windows(program, result["box"])
-                except BenchError as error:
+                except DesktopError as error:
                     print(f"note: no three-window sample: {error}", file=sys.stderr)
                     three_windows = False
                     if shots_prefix:
@@ -740,9 +713,12 @@ class Bench:
         before = self._windows(program)
 
         def click(x, y):
-            subprocess.run(["xdotool", "mousemove", str(x), str(y)], env=env, timeout=10,
-                           check=False)
-            time.sleep(0.2)
+            # xdotool's --sync waits for a motion: a pointer in place stays.
+            where = subprocess.run(["xdotool", "getmouselocation", "--shell"], env=env,
+                                   capture_output=True, timeout=10, check=False).stdout.split()
+            if f"X={x}".encode() not in where or f"Y={y}".encode() not in where:
+                subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y)], env=env,
+                               timeout=10, check=False)
             subprocess.run(["xdotool", "click", "1"], env=env, timeout=10, check=False)
 
         click(box[0] + APP_CENTRE_LABEL[0], box[1] + APP_CENTRE_LABEL[1])
@@ -869,29 +845,17 @@ class Bench:
             screen.save(shots_prefix + "-site.png")
 
 
+def end_report(json_path, figures):
+    """Ends a benchmark's report: the load average, which every figure
+    depends on, and the figures as JSON in json_path where one is given."""
+    print("load average: " + " ".join(f"{v:.2f}" for v in os.getloadavg()))
+    if json_path:
+        with open(json_path, "w", encoding="utf-8") as f:
+            json.dump(figures, f, indent=2)
+
+
 def parse_env(entries):
     return dict(entry.split("=", 1) for entry in entries)
-
-
-def stop_group(process, grace=5):
-    """SIGTERM to the process group, SIGKILL if it lingers."""
-    if process.poll() is None:
-        try:
-            os.killpg(process.pid, signal.SIGTERM)
-        except ProcessLookupError:
-            pass
-        try:
-            process.wait(timeout=grace)
-        except subprocess.TimeoutExpired:
-            pass
-    try:
-        os.killpg(process.pid, signal.SIGKILL)
-    except (ProcessLookupError, PermissionError):
-        pass
-    try:
-        process.wait(timeout=5)
-    except subprocess.TimeoutExpired:
-        pass
 
 
 def end_program(program):
@@ -1240,7 +1204,7 @@ if __name__ == "__main__":
     signal.signal(signal.SIGHUP, _leave)
     try:
         sys.exit(main())
-    except BenchError as error:
+    except DesktopError as error:
         print(f"desktop_startup: {error}", file=sys.stderr)
         sys.exit(1)
     except KeyboardInterrupt:

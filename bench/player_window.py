@@ -45,7 +45,6 @@ Screen reads use desktop_startup.py's X GetImage reader (a few ms a read).
 """
 
 import argparse
-import json
 import os
 import shutil
 import statistics
@@ -60,7 +59,7 @@ sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(REPO, "tests", "desktop"))
 
 from desktop_driver import DesktopSession, wait_until  # noqa: E402
-from desktop_startup import Screen, cpu_ticks, descendants, tree_memory  # noqa: E402
+from desktop_startup import end_report, Screen, cpu_ticks, descendants, tree_memory  # noqa: E402
 
 MAIN = (50, 50)
 PLAYER = (80, 80)  # 30 pixels beside the main window
@@ -353,10 +352,7 @@ def main():
               f"{'met' if quillo['cpu'] <= 1.1 * cpu else 'NOT met'}")
         print(f"target dropped frames <= bare view: {quillo['dropped']:.0f} against "
               f"{dropped:.0f}: {'met' if quillo['dropped'] <= dropped else 'NOT met'}")
-    print("load average: " + " ".join(f"{v:.2f}" for v in os.getloadavg()))
-    if args.json:
-        with open(args.json, "w", encoding="utf-8") as f:
-            json.dump(results, f, indent=2)
+    end_report(args.json, results)
 
 
 if __name__ == "__main__":

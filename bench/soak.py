@@ -21,7 +21,6 @@ over a 30-minute run (--minutes 30).
 """
 
 import argparse
-import json
 import os
 import shutil
 import sys
@@ -33,7 +32,7 @@ sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(REPO, "tests", "desktop"))
 
 from desktop_driver import DesktopSession, wait_until  # noqa: E402
-from desktop_startup import Screen, descendants, tree_memory  # noqa: E402
+from desktop_startup import end_report, Screen, descendants, tree_memory  # noqa: E402
 
 MAIN = (50, 50)
 CASCADE = 30
@@ -175,10 +174,7 @@ def main():
         growth = slope_per_hour([(s["t"], s["rss"]) for s in later])
         print(f"target RSS growth <= 10 MiB an hour: {growth:+.1f}: "
               f"{'met' if growth <= 10 else 'NOT met'}")
-    print("load average: " + " ".join(f"{v:.2f}" for v in os.getloadavg()))
-    if args.json:
-        with open(args.json, "w", encoding="utf-8") as f:
-            json.dump(samples, f, indent=2)
+    end_report(args.json, samples)
 
 
 if __name__ == "__main__":

@@ -584,7 +584,11 @@ UNREACHABLE_TEXTS = {
     },
 }
 
-UNREACHABLE_HTML = """<!DOCTYPE html>
+# The notice pages (unreachable server, stopped page): a mark, a heading, a
+# hint and one button-like link on the windows' dark background, in the
+# page's language. The link's class, its first display and its own rules and
+# script differ per page.
+NOTICE_HTML = """<!DOCTYPE html>
 <html lang="{lang}">
 <head>
 <meta charset="utf-8">
@@ -606,13 +610,13 @@ UNREACHABLE_HTML = """<!DOCTYPE html>
   }}
   h1 {{ font-size: 18px; font-weight: normal; letter-spacing: 1px; margin: 0; }}
   .hint {{ margin-top: 12px; font-size: 13px; color: #9aa3ad; line-height: 1.6; }}
-  a.retry {{
-    display: inline-block; margin-top: 26px; min-width: 96px; padding: 9px 24px;
+  a.{link_class} {{
+    display: {link_display}; margin-top: 26px; min-width: 96px; padding: 9px 24px;
     border-radius: 4px; background: #91bb00; color: #14171b;
     font-size: 14px; text-decoration: none; cursor: pointer;
   }}
-  a.retry:hover {{ background: #a5d100; }}
-  a.retry.busy {{ background: #3a424b; color: #c8ced4; cursor: default; }}
+  a.{link_class}:hover {{ background: #a5d100; }}
+  {link_style}
 </style>
 </head>
 <body>
@@ -620,26 +624,40 @@ UNREACHABLE_HTML = """<!DOCTYPE html>
   <div class="mark">!</div>
   <h1>{heading}</h1>
   <div class="hint">{hint}</div>
-  <a class="retry" id="retry" href="{address}">{retry}</a>
+  {link}
 </div>
 <script>
-  var retry = document.getElementById("retry");
-  retry.addEventListener("click", function (event) {{
-    if (retry.classList.contains("busy")) {{
-      event.preventDefault();
-      return;
-    }}
-    retry.classList.add("busy");
-    retry.textContent = "{retrying}";
-  }});
+{script}
 </script>
 </body>
 </html>
 """
 
 
+def notice_html(texts, link_class, link_display, link_style, link, script):
+    return NOTICE_HTML.format(link_class=link_class, link_display=link_display,
+                              link_style=link_style, link=link, script=script, lang=texts["lang"],
+                              title=texts["title"], heading=texts["heading"], hint=texts["hint"])
+
+
+# The retry link turns grey and says so while the start-up runs again.
+RETRY_SCRIPT = """  var retry = document.getElementById("retry");
+  retry.addEventListener("click", function (event) {
+    if (retry.classList.contains("busy")) {
+      event.preventDefault();
+      return;
+    }
+    retry.classList.add("busy");
+    retry.textContent = "%s";
+  });"""
+
+
 def unreachable_html(texts):
-    return UNREACHABLE_HTML.format(address=RETRY_ADDRESS, **texts)
+    return notice_html(
+        texts, "retry", "inline-block",
+        "a.retry.busy { background: #3a424b; color: #c8ced4; cursor: default; }",
+        f'<a class="retry" id="retry" href="{RETRY_ADDRESS}">{texts["retry"]}</a>',
+        RETRY_SCRIPT % texts["retrying"])
 
 
 # The page a browser view shows when the engine's process drawing its page
@@ -670,66 +688,25 @@ CRASHED_TEXTS = {
     },
 }
 
-CRASHED_HTML = """<!DOCTYPE html>
-<html lang="{lang}">
-<head>
-<meta charset="utf-8">
-<title>{title}</title>
-<style>
-  html, body {{ margin: 0; height: 100%; overflow: hidden; }}
-  body {{
-    background: radial-gradient(ellipse at center, #262c33 0%, #1b1f24 55%, #14171b 100%);
-    color: #ececec;
-    font-family: "WenQuanYi Zen Hei", "Microsoft YaHei", sans-serif;
-    display: flex; align-items: center; justify-content: center;
-    user-select: none; cursor: default;
-  }}
-  .box {{ text-align: center; max-width: 520px; padding: 0 24px; }}
-  .mark {{
-    width: 56px; height: 56px; margin: 0 auto 22px; box-sizing: border-box;
-    border-radius: 50%; border: 4px solid #e0a030;
-    color: #e0a030; font: bold 32px/48px sans-serif;
-  }}
-  h1 {{ font-size: 18px; font-weight: normal; letter-spacing: 1px; margin: 0; }}
-  .hint {{ margin-top: 12px; font-size: 13px; color: #9aa3ad; line-height: 1.6; }}
-  a.reload {{
-    display: none; margin-top: 26px; min-width: 96px; padding: 9px 24px;
-    border-radius: 4px; background: #91bb00; color: #14171b;
-    font-size: 14px; text-decoration: none; cursor: pointer;
-  }}
-  a.reload.ready {{ display: inline-block; }}
-  a.reload:hover {{ background: #a5d100; }}
-</style>
-</head>
-<body>
-<div class="box">
-  <div class="mark">!</div>
-  <h1>{heading}</h1>
-  <div class="hint">{hint}</div>
-  <a class="reload" id="reload">{reload}</a>
-</div>
-<script>
-  (function () {{
+# The reload link shows only with a web or local page in the fragment.
+RELOAD_SCRIPT = """  (function () {
     var page = "";
-    try {{
+    try {
       page = decodeURIComponent(location.hash.slice(1));
-    }} catch (e) {{
+    } catch (e) {
       page = "";
-    }}
-    if (/^(?:https?|file):/i.test(page)) {{
+    }
+    if (/^(?:https?|file):/i.test(page)) {
       var reload = document.getElementById("reload");
       reload.setAttribute("href", page);
       reload.classList.add("ready");
-    }}
-  }})();
-</script>
-</body>
-</html>
-"""
+    }
+  })();"""
 
 
 def crashed_html(texts):
-    return CRASHED_HTML.format(**texts)
+    return notice_html(texts, "reload", "none", "a.reload.ready { display: inline-block; }",
+                       f'<a class="reload" id="reload">{texts["reload"]}</a>', RELOAD_SCRIPT)
 
 
 def ini_bytes(pairs):

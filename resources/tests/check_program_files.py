@@ -148,6 +148,10 @@ def check_icon(path, problems):
                 problems.append(f"Icon/TrayLOGO.ico: {s}x{s} image is fully transparent")
 
 
+# Anything that would make a page fetch from outside its own file.
+OUTSIDE_RESOURCE = re.compile(r"(?:src|href)\s*=|url\(|@import|https?://", re.IGNORECASE)
+
+
 def check_loading_page(path, problems):
     if not os.path.isfile(path):
         problems.append("Html/Loading.html: missing")
@@ -155,7 +159,7 @@ def check_loading_page(path, problems):
     with open(path, encoding="utf-8") as f:
         text = f.read()
     # Shown from a file before the network is up: nothing may be fetched.
-    if re.search(r"(?:src|href)\s*=|url\(|@import|https?://", text, re.IGNORECASE):
+    if OUTSIDE_RESOURCE.search(text):
         problems.append("Html/Loading.html: refers to an outside resource")
     if "正在加载" not in text:
         problems.append("Html/Loading.html: no loading text")
@@ -173,22 +177,9 @@ RETRY_LINK = 'href="quillo:retry"'
 
 
 def check_unreachable_pages(html_dir, problems):
-    for name, words in UNREACHABLE_PAGES.items():
-        path = os.path.join(html_dir, name)
-        if not os.path.isfile(path):
-            problems.append(f"Html/{name}: missing")
-            continue
-        with open(path, encoding="utf-8") as f:
-            text = f.read()
-        if text.count(RETRY_LINK) != 1:
-            problems.append(f"Html/{name}: no single retry link")
-        # Shown when the server is down: nothing besides the retry link may
-        # leave the file.
-        rest = text.replace(RETRY_LINK, "")
-        if re.search(r"(?:src|href)\s*=|url\(|@import|https?://", rest, re.IGNORECASE):
-            problems.append(f"Html/{name}: refers to an outside resource")
-        if words not in text:
-            problems.append(f"Html/{name}: does not say the service cannot be reached")
+    check_local_pages(html_dir, UNREACHABLE_PAGES, RETRY_LINK,
+                      lambda text: text.count(RETRY_LINK) == 1, "no single retry link",
+                      "the service cannot be reached", problems)
 
 
 # The page a browser view shows after its renderer ended twice, per language
@@ -203,19 +194,30 @@ RELOAD_LINK = 'id="reload"'
 
 
 def check_crashed_pages(html_dir, problems):
-    for name, words in CRASHED_PAGES.items():
+    check_local_pages(html_dir, CRASHED_PAGES, RELOAD_LINK,
+                      lambda text: text.count(RELOAD_LINK) == 1 and "location.hash" in text,
+                      "no single reload link to the page in its fragment",
+                      "the page stopped working", problems)
+
+
+def check_local_pages(html_dir, pages, link, has_link, no_link, meaning, problems):
+    """Pages shown when the network or a renderer failed, one per language
+    ({file name: words that say what happened}): each has its one link
+    (has_link(text), else the fault no_link), fetches nothing from outside
+    its file besides that link, and says `meaning` in its words."""
+    for name, words in pages.items():
         path = os.path.join(html_dir, name)
         if not os.path.isfile(path):
             problems.append(f"Html/{name}: missing")
             continue
         with open(path, encoding="utf-8") as f:
             text = f.read()
-        if text.count(RELOAD_LINK) != 1 or "location.hash" not in text:
-            problems.append(f"Html/{name}: no single reload link to the page in its fragment")
-        if re.search(r"(?:src|href)\s*=|url\(|@import|https?://", text, re.IGNORECASE):
+        if not has_link(text):
+            problems.append(f"Html/{name}: {no_link}")
+        if OUTSIDE_RESOURCE.search(text.replace(link, "")):
             problems.append(f"Html/{name}: refers to an outside resource")
         if words not in text:
-            problems.append(f"Html/{name}: does not say the page stopped working")
+            problems.append(f"Html/{name}: does not say {meaning}")
 
 
 def check_language_tables(lang_dir, problems):

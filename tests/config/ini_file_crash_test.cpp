@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -18,11 +19,15 @@ namespace {
 
 using test::TempProgramDir;
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+
+constexpr int kRounds = 150;
 
 // A writer killed at a random moment, over and over: after every kill the
 // file is whole and holds one of the two values, and at most the one sibling
 // of the interrupted write is left over, which the start-up clean-up removes.
+// The kill comes only once the writer has finished its first write (it says
+// so through a pipe), so on a loaded machine, where the writer may wait long
+// for the processor, every round still kills a writer at work.
 TEST(IniFileCrash, KilledWriterLeavesTheOldOrTheNewFile) {
     const std::string oldValue = "old";
     const std::string newValue = "new value, longer than the old one";
@@ -43,13 +48,14 @@ TEST(IniFileCrash, KilledWriterLeavesTheOldOrTheNewFile) {
     std::uniform_int_distribution<int> delayMicroseconds(0, 4000);
 
     const pid_t parent = ::getpid();
-    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(3);
     int changes = 0;
     int leftovers = 0;
     std::string previous = oldFile;
-    for (int round = 0; round < 200 && Clock::now() < deadline; ++round) {
+    for (int round = 0; round < kRounds; ++round) {
         // The writer starts with the value the file does not hold.
         const bool startWithNew = previous == oldFile;
+        int working[2];
+        ASSERT_EQ(::pipe2(working, O_CLOEXEC), 0);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -57,10 +63,21 @@ TEST(IniFileCrash, KilledWriterLeavesTheOldOrTheNewFile) {
             if (::getppid() != parent) {
                 ::_exit(1);
             }
-            for (bool writeNew = startWithNew;; writeNew = !writeNew) {
+            ::close(working[0]);
+            file.write("Config", "Key", startWithNew ? newValue : oldValue);
+            const char done = 1;
+            if (::write(working[1], &done, 1) != 1) {
+                ::_exit(1);
+            }
+            for (bool writeNew = !startWithNew;; writeNew = !writeNew) {
                 file.write("Config", "Key", writeNew ? newValue : oldValue);
             }
         }
+        ::close(working[1]);
+        char done = 0;
+        const ssize_t got = ::read(working[0], &done, 1);
+        ::close(working[0]);
+        ASSERT_EQ(got, 1) << "the writer ended before its first write was done";
         std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
         ::kill(child, SIGKILL);
         int status = 0;
@@ -85,10 +102,10 @@ TEST(IniFileCrash, KilledWriterLeavesTheOldOrTheNewFile) {
             << "round " << round;
         leftovers += siblings;
     }
-    // Some kills hit a write between creating and renaming its sibling.
+    // Some kills hit a write between creating and renaming its sibling, and
+    // some after an odd number of whole writes.
     EXPECT_GT(leftovers, 0);
-    // The writer got through often enough for the kills to hit every stage.
-    EXPECT_GT(changes, 10);
+    EXPECT_GT(changes, 0);
 }
 
 }  // namespace

@@ -195,12 +195,16 @@ TEST_F(ContentClientTest, TrickledBodyWithinTheTimeOutArrivesWhole) {
 }
 
 TEST_F(ContentClientTest, TrickleOverTheTimeOutGivesEmptyText) {
-    ContentClient client(server.cipherForBase(), quickLimits());
-    server.setPage("trickle.html",
-                   PageReply{.body = std::string(20, 'a'), .trickleInterval = 100ms});
+    const ContentClientLimits limits = quickLimits();
+    ContentClient client(server.cipherForBase(), limits);
+    // A byte every 100 ms: the whole body would take four time-outs.
+    constexpr auto kInterval = 100ms;
+    const std::string body(static_cast<std::size_t>(4 * limits.requestTimeout / kInterval), 'a');
+    server.setPage("trickle.html", PageReply{.body = body, .trickleInterval = kInterval});
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(client.fetchPage("trickle.html"), "");
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 1500ms);
+    // The time-out ended the transfer, though bytes kept coming.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 3 * limits.requestTimeout);
 }
 
 TEST_F(ContentClientTest, FollowsWebRedirects) {
@@ -251,21 +255,25 @@ INSTANTIATE_TEST_SUITE_P(Schemes, NonWebRedirectTest,
 TEST_F(ContentClientTest, AfterATimeOutRequestsFailAtOnceUntilThePeriodHasPassed) {
     ContentClientLimits limits = quickLimits();
     limits.requestTimeout = 300ms;
-    limits.failFastPeriod = 600ms;
+    limits.failFastPeriod = 1500ms;
     ContentClient client(server.cipherForBase(), limits);
     server.setPage("silent.html", PageReply{.body = "late", .delay = 10000ms});
     server.setPage("ads/ksqd.html", "\xBF\xAA");
 
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(client.fetchPage("silent.html"), "");
+    const auto timedOut = std::chrono::steady_clock::now();
+    EXPECT_GE(timedOut - start, limits.requestTimeout);
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(client.fetchPage("ads/ksqd.html"), "") << "fetch " << i;
     }
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 700ms);
+    // All five failed at once: together they took less than one time-out.
+    EXPECT_LT(std::chrono::steady_clock::now() - timedOut, limits.requestTimeout);
     EXPECT_EQ(server.requestedPaths(), std::vector<std::string>{"silent.html"});
 
-    // The period runs from the time-out, about 300 ms after the start.
-    std::this_thread::sleep_until(start + 1100ms);
+    // The period runs from the time-out, which came before the first fetch
+    // returned.
+    std::this_thread::sleep_until(timedOut + limits.failFastPeriod);
     EXPECT_TRUE(isOn(client.fetchPage("ads/ksqd.html")));
     // A success ends the period at once: the next time-out starts a new one.
     EXPECT_EQ(client.fetchPage("silent.html"), "");

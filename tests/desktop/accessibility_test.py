@@ -5,7 +5,6 @@ usage.
 """
 
 import os
-import time
 import unittest
 
 import desktop_test
@@ -71,8 +70,8 @@ class AccessibilityTest(unittest.TestCase):
             corner = wait_until(lambda: frame(CORNER_TITLE), 30, what="the corner pop-up")
             self.assertIn("关闭", named(corner, pyatspi.ROLE_PUSH_BUTTON))
 
-            desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
-            desktop.window_named(OPTIONS_MENUS["1"], timeout=20)
+            desktop.open_menu(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1],
+                              OPTIONS_MENUS["1"], timeout=20)
             desktop.keys(*SETTINGS_ITEM_KEYS)
 
             title = display_name("1") + SETTINGS_TITLE
@@ -86,14 +85,27 @@ class AccessibilityTest(unittest.TestCase):
             for box in boxes:
                 self.assertIn(box, labels, "a check box not named by its label")
 
-            # Tab walks the dialog's controls.
+            # Tab walks the dialog's controls: after each press the focus
+            # is on another one.
+            def focus():
+                for place, n in enumerate(nodes(dialog)):
+                    if n.getState().contains(pyatspi.STATE_FOCUSED):
+                        return place, n.getRole(), n.name
+                return None
+
+            def moved_from(before):
+                now = focus()
+                return now if now is not None and now != before else None
+
             reached = set()
+            focused = focus()
             for _ in range(20):
+                before = focused
                 desktop.keys("Tab")
-                time.sleep(0.2)
-                for n in nodes(dialog):
-                    if n.getState().contains(pyatspi.STATE_FOCUSED) and n.name:
-                        reached.add((n.getRole(), n.name))
+                focused = wait_until(lambda: moved_from(before), 10,
+                                     what="the focus to move on Tab")
+                if focused[2]:
+                    reached.add(focused[1:])
             roles = {role for role, _ in reached}
             self.assertIn(pyatspi.ROLE_CHECK_BOX, roles, f"reached: {reached}")
             self.assertIn(pyatspi.ROLE_PUSH_BUTTON, roles, f"reached: {reached}")

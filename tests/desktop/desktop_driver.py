@@ -23,6 +23,8 @@ SCREEN_WIDTH = 1366
 SCREEN_HEIGHT = 768
 # The strip a bottom panel (the tray host) reserves on desktops with a window manager.
 PANEL_HEIGHT = 40
+# The background of the program's pop-up menus (their skin).
+MENU_BACKGROUND = (0xF9, 0xF8, 0xF7)
 # The origin the demo site's pages were written for; the content server
 # rewrites it to its own.
 SITE_ORIGIN = "http://127.0.0.1:8917/"
@@ -165,32 +167,11 @@ class DesktopSession:
 
     def close(self):
         for process in reversed(self.processes):
-            self._stop(process)
+            stop_group(process)
         self.processes.clear()
         if self.workdir:
             shutil.rmtree(self.workdir, ignore_errors=True)
             self.workdir = None
-
-    def _stop(self, process):
-        """SIGTERM to the process group, then SIGKILL if it lingers."""
-        if process.poll() is None:
-            try:
-                os.killpg(process.pid, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
-            try:
-                process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                pass
-        # Children (browser engine helpers) may outlive their parent.
-        try:
-            os.killpg(process.pid, signal.SIGKILL)
-        except (ProcessLookupError, PermissionError):
-            pass
-        try:
-            process.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            pass
 
     def _spawn(self, args, log_name, **kwargs):
         log = open(os.path.join(self.artifacts, f"{self.name}.{log_name}.log"), "wb")
@@ -201,42 +182,13 @@ class DesktopSession:
         return process
 
     def _start_x_server(self):
-        read_end, write_end = os.pipe()
-        try:
-            process = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                 f"{self.screen[0]}x{self.screen[1]}x24", "-nolisten", "tcp", "-noreset"],
-                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                pass_fds=(write_end,), start_new_session=True)
-            self.processes.append(process)
-            os.close(write_end)
-            write_end = -1
-            number = b""
-            deadline = time.monotonic() + 30
-            while not number.endswith(b"\n"):
-                if time.monotonic() > deadline or process.poll() is not None:
-                    raise DesktopError("Xvfb did not start")
-                chunk = os.read(read_end, 16)
-                if not chunk:
-                    raise DesktopError("Xvfb did not report its display")
-                number += chunk
-            self.display = ":" + number.decode().strip()
-        finally:
-            os.close(read_end)
-            if write_end >= 0:
-                os.close(write_end)
+        process, self.display = start_x_server(self.screen)
+        self.processes.append(process)
 
     def _start_session_bus(self):
         """A session bus of its own, so that nothing autolaunches one that
         outlives the test."""
-        socket_path = os.path.join(self.workdir, "session-bus")
-        self.bus_address = "unix:path=" + socket_path
-        process = self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile",
-                               "--address=" + self.bus_address], "bus")
-        wait_until(lambda: process.poll() is not None or os.path.exists(socket_path), 20,
-                   what="the session bus")
-        if process.poll() is not None:
-            raise DesktopError("the session bus did not start")
+        self.bus_address = start_session_bus(self._spawn, self.workdir)
 
     def _start_window_manager(self):
         """Openbox with its stock configuration (the session's own
@@ -308,6 +260,24 @@ class DesktopSession:
         if found is None:
             return (0, 0) + tuple(self.screen)
         return tuple(int(v) for v in found.groups())
+
+    def _desktops(self):
+        found = re.search(r"= (\d+)", self._root_property("_NET_NUMBER_OF_DESKTOPS"))
+        return int(found.group(1)) if found else None
+
+    def wm_sync(self, timeout=15):
+        """Returns once the window manager has handled everything that
+        reached it before this call (a window mapped, a request for the
+        focus, its own marks): it handles its requests in order, and a
+        change of the number of desktops, asked for now, shows on the root
+        window only when it has come that far."""
+        current = self._desktops()
+        if current is None:
+            raise DesktopError("the window manager keeps no number of desktops")
+        for count in (current + 1, current):
+            self._x("xdotool", "set_num_desktops", str(count))
+            wait_until(lambda: self._desktops() == count, timeout, interval=0.05,
+                       what="the window manager to catch up")
 
     def is_iconic(self, window):
         return "window state: Iconic" in self._property(window, "WM_STATE")
@@ -505,17 +475,49 @@ class DesktopSession:
         return events
 
     def click(self, x, y):
-        self._x("xdotool", "mousemove", str(x), str(y))
-        time.sleep(0.15)
+        """Moves the pointer to (x, y), waits until the X server has it
+        there, and clicks the left button: the program sees the motion
+        before the press, in order."""
+        self.move_pointer(x, y)
         self._x("xdotool", "click", "1")
 
+    def pointer(self):
+        """Where the pointer is: (x, y) on the screen."""
+        _, out = self._x("xdotool", "getmouselocation", "--shell")
+        values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return int(values.get("X", -1)), int(values.get("Y", -1))
+
     def move_pointer(self, x, y):
-        self._x("xdotool", "mousemove", str(x), str(y))
+        """Moves the pointer and returns once the X server has it there
+        (xdotool's --sync waits for a motion, so a pointer already in place
+        is left alone)."""
+        if self.pointer() != (x, y):
+            self._x("xdotool", "mousemove", "--sync", str(x), str(y))
 
     def keys(self, *names):
+        """Presses the keys one after another; the X server hands them to
+        the window with the keyboard in order. A key that opens a window
+        (a menu item, a dialog) leaves the next keys to the caller, after a
+        wait for that window."""
         for name in names:
             self._x("xdotool", "key", name)
-            time.sleep(0.15)
+
+    def open_menu(self, x, y, title, timeout=20):
+        """Clicks (x, y) and waits until the program's pop-up menu titled
+        `title` is shown and painted with the menu skin (its background over
+        a third of it): by then it holds the keyboard, so keys reach it.
+        Returns the menu's window."""
+        self.click(x, y)
+        menu = self.window_named(title, timeout)
+
+        def painted():
+            left, top, width, height = self.geometry(menu)
+            skinned = sum(1 for _, _, pixel in self.screenshot().region(left, top, width, height)
+                          if pixel == MENU_BACKGROUND)
+            return skinned > width * height // 3
+
+        wait_until(painted, timeout, interval=0.2, what=f"the menu {title!r} to be painted")
+        return menu
 
     def screenshot(self):
         result = subprocess.run(["import", "-display", self.display, "-window", "root", "-depth", "8", "ppm:-"],
@@ -524,12 +526,92 @@ class DesktopSession:
             raise DesktopError("screenshot failed: " + result.stderr.decode(errors="replace"))
         return Screenshot(result.stdout)
 
+    def screenshot_when(self, check, timeout, interval=0.5, what="the screen"):
+        """The first screenshot for which check(shot) holds, taken within
+        the timeout."""
+        def shot_that_passes():
+            shot = self.screenshot()
+            return shot if check(shot) else None
+        return wait_until(shot_that_passes, timeout, interval=interval, what=what)
+
     def save_screenshot(self, label):
         path = os.path.join(self.artifacts, f"{self.name}.{label}.png")
         subprocess.run(["import", "-display", self.display, "-window", "root", path],
                        env=self.env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                        timeout=30, check=False)
         return path
+
+
+def stop_group(process, grace=5):
+    """SIGTERM to the process's group, then SIGKILL to what lingers
+    (children such as the browser engine's helpers may outlive their
+    parent)."""
+    if process.poll() is None:
+        try:
+            os.killpg(process.pid, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+        try:
+            process.wait(timeout=grace)
+        except subprocess.TimeoutExpired:
+            pass
+    try:
+        os.killpg(process.pid, signal.SIGKILL)
+    except (ProcessLookupError, PermissionError):
+        pass
+    try:
+        process.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        pass
+
+
+def start_x_server(screen):
+    """Starts Xvfb with one screen of the given (width, height) on a display
+    number it chooses itself; returns the process (in a session of its own)
+    and the display name once it accepts connections."""
+    read_end, write_end = os.pipe()
+    process = None
+    try:
+        process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+             f"{screen[0]}x{screen[1]}x24", "-nolisten", "tcp", "-noreset"],
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            pass_fds=(write_end,), start_new_session=True)
+        os.close(write_end)
+        write_end = -1
+        number = b""
+        deadline = time.monotonic() + 30
+        while not number.endswith(b"\n"):
+            if time.monotonic() > deadline or process.poll() is not None:
+                raise DesktopError("Xvfb did not start")
+            chunk = os.read(read_end, 16)
+            if not chunk:
+                raise DesktopError("Xvfb did not report its display")
+            number += chunk
+        return process, ":" + number.decode().strip()
+    except BaseException:
+        if process is not None:
+            process.kill()
+            process.wait()
+        raise
+    finally:
+        os.close(read_end)
+        if write_end >= 0:
+            os.close(write_end)
+
+
+def start_session_bus(spawn, workdir, timeout=20):
+    """Starts a D-Bus session bus through spawn(args, log_name) on a socket in
+    workdir; returns its address once the socket is there."""
+    socket_path = os.path.join(workdir, "session-bus")
+    address = "unix:path=" + socket_path
+    process = spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                     "--address=" + address], "bus")
+    wait_until(lambda: process.poll() is not None or os.path.exists(socket_path), timeout,
+               interval=0.05, what="the session bus")
+    if process.poll() is not None:
+        raise DesktopError("the session bus did not start")
+    return address
 
 
 def free_port():
@@ -561,20 +643,21 @@ def start_site_server(spawn, server, site, log_path, timeout=20, port=0):
 
 class _LoopbackServer:
     """A server on a free port of 127.0.0.1 whose accepting thread hands each
-    connection to _take(); connections put in self.held stay open, unanswered,
-    until the server closes."""
+    connection to _take(); sockets given to hold() stay open until the server
+    closes."""
 
     def __init__(self):
         self.listener = None
-        self.held = []
         self.address = None
+        self.stopping = threading.Event()
+        self._held = []
+        self._held_lock = threading.Lock()
 
     def __enter__(self):
         self.listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
         self.listener.bind(("127.0.0.1", 0))
-        self.listener.listen(16)
+        self.listener.listen(64)
         self.listener.settimeout(0.2)
-        self.stopping = threading.Event()
         self.address = f"http://127.0.0.1:{self.listener.getsockname()[1]}/"
         threading.Thread(target=self._accept, daemon=True).start()
         return self
@@ -592,11 +675,21 @@ class _LoopbackServer:
     def _take(self, connection):
         raise NotImplementedError
 
+    def hold(self, sock):
+        """Keeps the socket open until the server closes; returns it."""
+        with self._held_lock:
+            self._held.append(sock)
+        return sock
+
     def __exit__(self, *exc):
         self.stopping.set()
         self.listener.close()
-        for connection in self.held:
-            connection.close()
+        with self._held_lock:
+            for sock in self._held:
+                try:
+                    sock.close()
+                except OSError:
+                    pass
         return False
 
 
@@ -612,10 +705,10 @@ class SilentServer(_LoopbackServer):
         if self.first_connection_at is None:
             self.first_connection_at = time.monotonic()
         # Held open, unread and unanswered, until the server closes.
-        self.held.append(connection)
+        self.hold(connection)
 
 
-class RelayServer:
+class RelayServer(_LoopbackServer):
     """A server on a free port of 127.0.0.1 that passes every connection
     through to an upstream server until silence() is called; from then on it
     takes every request, on connections old and new, and answers none. It
@@ -624,37 +717,14 @@ class RelayServer:
     REQUEST_LINE = re.compile(rb"(?:GET|HEAD|POST) (\S+) HTTP/1\.[01]\r\n")
 
     def __init__(self, upstream):
+        super().__init__()
         found = re.match(r"http://([^:/]+):(\d+)/", upstream)
         if not found:
             raise DesktopError("not an http://host:port/ address: " + upstream)
         self.upstream = (found.group(1), int(found.group(2)))
-        self.listener = None
-        self.address = None
         self.silent = threading.Event()
-        self.stopping = threading.Event()
         self.lock = threading.Lock()
-        self.sockets = []
         self.asked_while_silent = []
-
-    def __enter__(self):
-        self.listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
-        self.listener.bind(("127.0.0.1", 0))
-        self.listener.listen(64)
-        self.listener.settimeout(0.2)
-        self.address = f"http://127.0.0.1:{self.listener.getsockname()[1]}/"
-        threading.Thread(target=self._accept, daemon=True).start()
-        return self
-
-    def __exit__(self, *exc):
-        self.stopping.set()
-        self.listener.close()
-        with self.lock:
-            for sock in self.sockets:
-                try:
-                    sock.close()
-                except OSError:
-                    pass
-        return False
 
     def silence(self):
         self.silent.set()
@@ -663,27 +733,15 @@ class RelayServer:
         with self.lock:
             return list(self.asked_while_silent)
 
-    def _keep(self, sock):
-        with self.lock:
-            self.sockets.append(sock)
-        return sock
-
-    def _accept(self):
-        while not self.stopping.is_set():
-            try:
-                client, _ = self.listener.accept()
-            except socket.timeout:
-                continue
-            except OSError:
-                return
-            self._keep(client)
-            threading.Thread(target=self._serve, args=(client,), daemon=True).start()
+    def _take(self, client):
+        self.hold(client)
+        threading.Thread(target=self._serve, args=(client,), daemon=True).start()
 
     def _serve(self, client):
         upstream = None
         if not self.silent.is_set():
             try:
-                upstream = self._keep(socket.create_connection(self.upstream, timeout=10))
+                upstream = self.hold(socket.create_connection(self.upstream, timeout=10))
                 upstream.settimeout(None)
             except OSError:
                 client.close()
@@ -762,7 +820,7 @@ class StallingServer(_LoopbackServer):
         if path in self.stalled:
             if self.first_stall_at is None:
                 self.first_stall_at = time.monotonic()
-            self.held.append(connection)
+            self.hold(connection)
             return
         file = os.path.join(self.site, path.lstrip("/") or "index.html")
         if os.path.isdir(file):

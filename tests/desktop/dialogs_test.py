@@ -3,7 +3,6 @@ Xvfb against the demo content server (see desktop_test.py for the usage)."""
 
 import os
 import shutil
-import time
 import unittest
 
 import desktop_test
@@ -46,9 +45,9 @@ class DialogsTest(unittest.TestCase):
         return desktop.window_named(display_name(language), timeout=60)
 
     def open_settings(self, desktop, language):
-        desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
         # The click waits for the rest of the start-up; the keys for the menu.
-        desktop.window_named(OPTIONS_MENUS[language], timeout=20)
+        desktop.open_menu(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1],
+                          OPTIONS_MENUS[language], timeout=20)
         desktop.keys(*SETTINGS_ITEM_KEYS[language])
         return desktop.window_named(display_name(language) + SETTINGS_TITLES[language],
                                     timeout=20)
@@ -163,12 +162,19 @@ class Rows:
 
 
 def settled_rows(desktop):
-    """The two version rows once the page has painted its texts."""
-    def painted():
-        time.sleep(0.5)
+    """The two version rows once the page has painted its texts and they
+    stand still: two screenshots in a row show them alike."""
+    last = []
+
+    def settled():
         rows = Rows(desktop.screenshot())
-        return rows if rows.updater_extent > 60 else None
-    return wait_until(painted, 15, what="the About page's texts")
+        before = last[0] if last else None
+        last[:] = [rows]
+        if rows.updater_extent <= 60 or before is None:
+            return None
+        same = before.version == rows.version and before.updater == rows.updater
+        return rows if same else None
+    return wait_until(settled, 30, interval=0.5, what="the About page's texts to settle")
 
 
 def row_pixels(shot, row):

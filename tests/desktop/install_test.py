@@ -13,7 +13,7 @@ import subprocess
 import sys
 import unittest
 
-from desktop_driver import DesktopSession
+from desktop_driver import DesktopSession, stop_group
 
 PATHS = None
 APP_ID = "org.quillo.Quillo"
@@ -113,7 +113,7 @@ class InstallTest(unittest.TestCase):
 
             # A portable copy of the same files, without the installation's
             # marker, keeps its own Config.ini.
-            desktop._stop(desktop.program)
+            stop_group(desktop.program)
             portable = os.path.join(desktop.workdir, "portable")
             shutil.copytree(program_dir, portable, symlinks=True)
             os.remove(os.path.join(portable, "INSTALLATION"))

@@ -98,9 +98,11 @@ class PopUnderTest(unittest.TestCase):
 
             # The next tick finds it open: it is not put over the windows in use.
             ticks = period_requests(desktop)
+            # The tick brings the open pop-under forward before it asks for
+            # the period, so its window requests reached the X server before
+            # the request reached the content server.
             wait_until(lambda: period_requests(desktop) > ticks, PERIOD + 10, interval=0.2,
                        what="the next tick of the pop-under timer")
-            time.sleep(1)
             title = display_name("1") + " 背投广告"
             self.assertEqual([w for w in desktop.windows() if desktop.title(w) == title], [under])
             self.assert_beneath(desktop, under, [main, player])
@@ -117,8 +119,9 @@ class PopUnderTest(unittest.TestCase):
             under = self.wait_pop_under(desktop)
             self.assertEqual(desktop.geometry(under), (MAIN_LEFT, MAIN_TOP) + POP_UNDER_SIZE)
             self.assert_beneath(desktop, under, [main, player])
-            # Given a moment in which a window manager would mark it.
-            time.sleep(1)
+            # Once the window manager has handled its mapping, when it would
+            # mark it.
+            desktop.wm_sync()
             self.assertEqual(desktop.active_window(), player)
             self.assertNotEqual(desktop.focused_window(), under)
             self.assertFalse(desktop.asks_for_attention(under))
@@ -131,7 +134,7 @@ class PopUnderTest(unittest.TestCase):
             wait_until(lambda: not desktop.is_visible(player), 10, what="the player to close")
             wait_until(lambda: desktop.active_window() == main, 10,
                        what="the main window active after the player closed")
-            time.sleep(1)
+            desktop.wm_sync()
             self.assertNotEqual(desktop.focused_window(), under)
             self.assertEqual(desktop.active_window(), main)
             self.assertFalse(desktop.asks_for_attention(under))

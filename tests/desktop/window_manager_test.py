@@ -5,7 +5,6 @@ and goes. See desktop_test.py for the usage.
 """
 
 import subprocess
-import time
 import unittest
 
 import desktop_test
@@ -130,7 +129,7 @@ class WindowManagerTest(unittest.TestCase):
                              + CORNER_SIZE)
             self.assertNotEqual(desktop.focused_window(), popup)
             self.assertEqual(desktop.active_window(), main)
-            time.sleep(1)
+            desktop.wm_sync()
             self.assertFalse(desktop.asks_for_attention(popup))
             desktop.save_screenshot("corner-popup")
 
@@ -140,8 +139,8 @@ class WindowManagerTest(unittest.TestCase):
             title = display_name("3") + SETTINGS_TITLE
 
             def open_settings():
-                desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
-                desktop.window_named(OPTIONS_MENUS["3"], timeout=20)
+                desktop.open_menu(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1],
+                                  OPTIONS_MENUS["3"], timeout=20)
                 desktop.keys("Down", "Return")
                 dialog = desktop.window_named(title, timeout=20)
                 wait_until(lambda: desktop.focused_window() == dialog, 10,

@@ -26,6 +26,7 @@
 #include "platform/linux/linux_platform.hpp"
 #include "platform/linux/network_state.hpp"
 #include "platform/linux/screen_saver_inhibitor.hpp"
+#include "support/temp_program_dir.hpp"
 
 namespace quillo {
 namespace {
@@ -85,24 +86,6 @@ private:
     std::optional<std::string> old_;
 };
 
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "quillo-linux-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
 // ---------------------------------------------------------------- autostart
 
 struct QuoteCase {
@@ -146,7 +129,7 @@ TEST(AutostartEntry, LineBreaksCannotAddKeys) {
 }
 
 TEST(AutostartEntry, PlatformWritesAndRemovesEntryUnderXdgConfigHome) {
-    TempDir config;
+    test::TempProgramDir config;
     const ScopedEnv xdg("XDG_CONFIG_HOME", config.path().string());
     NoDisplay display;
     LinuxPlatform platform(display);
@@ -169,7 +152,7 @@ TEST(AutostartEntry, PlatformWritesAndRemovesEntryUnderXdgConfigHome) {
 }
 
 TEST(AutostartEntry, AnotherProgramsEntryOfTheSameNameIsLeftAlone) {
-    TempDir config;
+    test::TempProgramDir config;
     const fs::path directory = config.path() / "autostart";
     fs::create_directories(directory);
     const fs::path entry = directory / "quillo.desktop";
@@ -311,7 +294,7 @@ int zombieChildrenAfterAWhile() {
 }
 
 TEST(OpenAddress, HandsTheAddressToXdgOpenAsAUri) {
-    TempDir bin;
+    test::TempProgramDir bin;
     writeExecutable(bin.path() / "xdg-open", kRecorder);
     const char* path = std::getenv("PATH");
     const ScopedEnv onPath("PATH", bin.path().string() + ":" + (path ? path : "/usr/bin:/bin"));
@@ -351,7 +334,7 @@ INSTANTIATE_TEST_SUITE_P(
         UriCase{"", ""}));
 
 TEST(OpenAddress, MissingHandlerFailsSilentlyAndTheNextOpenWorks) {
-    TempDir bin;
+    test::TempProgramDir bin;
     NoDisplay display;
     LinuxPlatform platform(display);
 
@@ -373,7 +356,7 @@ TEST(OpenAddress, MissingHandlerFailsSilentlyAndTheNextOpenWorks) {
 }
 
 TEST(StartProgram, StartsWithoutArgumentsAndLeavesNoZombie) {
-    TempDir dir;
+    test::TempProgramDir dir;
     writeExecutable(dir.path() / "Update", kRecorder);
     NoDisplay display;
     LinuxPlatform platform(display);
@@ -388,7 +371,7 @@ TEST(StartProgram, StartsWithoutArgumentsAndLeavesNoZombie) {
 }
 
 TEST(StartProgram, MissingProgramFailsSilentlyAndTheNextStartWorks) {
-    TempDir dir;
+    test::TempProgramDir dir;
     NoDisplay display;
     LinuxPlatform platform(display);
 
@@ -439,7 +422,7 @@ std::set<int> reportedDescriptors(const std::string& report) {
 }
 
 TEST(StartedPrograms, GetOnlyStandardInputOutputAndError) {
-    TempDir bin;
+    test::TempProgramDir bin;
     fs::copy_file(QUILLO_DESCRIPTOR_LISTER, bin.path() / "xdg-open");
     fs::copy_file(QUILLO_DESCRIPTOR_LISTER, bin.path() / "Update");
     const char* path = std::getenv("PATH");
@@ -470,7 +453,7 @@ TEST(StartedPrograms, GetOnlyStandardInputOutputAndError) {
 }
 
 TEST(EndProcess, FlushesStreamsAndEndsWithTheCode) {
-    TempDir dir;
+    test::TempProgramDir dir;
     const fs::path file = dir.path() / "buffered";
     EXPECT_EXIT(
         {

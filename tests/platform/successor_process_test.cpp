@@ -14,29 +14,13 @@
 #include <thread>
 #include <vector>
 
+#include "support/temp_program_dir.hpp"
+
 namespace quillo::linux_platform {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "quillo-successor-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 std::optional<std::string> awaitFile(const fs::path& path) {
     for (int i = 0; i < 400; ++i) {
@@ -58,7 +42,7 @@ void runOldProcess(const fs::path& dir, const std::string& program) {
 }
 
 TEST(Restart, SuccessorStartsAtOnceAndBeginsWhenItsPredecessorHasEnded) {
-    TempDir dir;
+    test::TempProgramDir dir;
     runOldProcess(dir.path(), QUILLO_SUCCESSOR_STUB);
     EXPECT_EQ(awaitFile(dir.path() / "started"), "1");
 
@@ -76,7 +60,7 @@ TEST(Restart, SuccessorStartsAtOnceAndBeginsWhenItsPredecessorHasEnded) {
 }
 
 TEST(Restart, ProgramThatCannotStartLeavesNothingBehind) {
-    TempDir dir;
+    test::TempProgramDir dir;
     runOldProcess(dir.path(), "/nonexistent/quillo");
     EXPECT_EQ(awaitFile(dir.path() / "started"), "0");
     EXPECT_EQ(awaitFile(dir.path() / "descriptors"), "unchanged");
@@ -123,7 +107,7 @@ TEST(Restart, WaitingEndsAtOnceWhenThePredecessorHasGone) {
 }
 
 TEST(Restart, ValueThatNamesNoPipeIsIgnored) {
-    TempDir dir;
+    test::TempProgramDir dir;
     const int file = open((dir.path() / "plain").c_str(), O_CREAT | O_RDWR, 0600);
     ASSERT_GE(file, 0);
     for (const std::string& value :

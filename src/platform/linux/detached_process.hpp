@@ -3,12 +3,9 @@
 #include <string>
 #include <vector>
 
-namespace quillo::linux_platform {
+#include "platform/linux/process_spawn.hpp"
 
-enum class ProgramLookup {
-    Path,       // a bare name is looked up on PATH (like execvp)
-    ExactFile,  // the program is a file path used as given
-};
+namespace quillo::linux_platform {
 
 // Starts a program with the given arguments (argv[1..]), without a shell
 // and without waiting for it: its standard input is /dev/null, standard

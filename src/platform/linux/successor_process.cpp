@@ -2,10 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -16,16 +13,18 @@
 #include <iterator>
 #include <optional>
 #include <string_view>
-#include <thread>
 
-// The successor gets the environment of this process.
+#include "platform/linux/process_spawn.hpp"
+
+// The successor gets the environment of this process, less the hand-over
+// variable of an earlier restart.
 extern char** environ;
 
 namespace quillo::linux_platform {
 namespace {
 
 // Where the successor finds the read end of the hand-over pipe.
-constexpr int kHandOverDescriptor = 3;
+constexpr int kHandOverDescriptor = kPassedDescriptor;
 
 // A descriptor closed when it goes out of scope, unless released.
 class Descriptor {
@@ -47,47 +46,6 @@ public:
 
 private:
     int fd_;
-};
-
-class SpawnAttributes {
-public:
-    SpawnAttributes() {
-        posix_spawnattr_init(&attributes_);
-        sigset_t none;
-        sigemptyset(&none);
-        posix_spawnattr_setsigmask(&attributes_, &none);
-        sigset_t all;
-        sigfillset(&all);
-        posix_spawnattr_setsigdefault(&attributes_, &all);
-        // The successor stays in this process group: it continues the
-        // program the user started, in the same terminal if there is one.
-        posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-    }
-    ~SpawnAttributes() { posix_spawnattr_destroy(&attributes_); }
-    SpawnAttributes(const SpawnAttributes&) = delete;
-    SpawnAttributes& operator=(const SpawnAttributes&) = delete;
-    const posix_spawnattr_t* get() const { return &attributes_; }
-
-private:
-    posix_spawnattr_t attributes_;
-};
-
-class SpawnFileActions {
-public:
-    explicit SpawnFileActions(int handOverRead) {
-        posix_spawn_file_actions_init(&actions_);
-        // The copy made by dup2 does not close on exec; the original does.
-        posix_spawn_file_actions_adddup2(&actions_, handOverRead, kHandOverDescriptor);
-        posix_spawn_file_actions_addclosefrom_np(&actions_, kHandOverDescriptor + 1);
-        posix_spawn_file_actions_addopen(&actions_, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    }
-    ~SpawnFileActions() { posix_spawn_file_actions_destroy(&actions_); }
-    SpawnFileActions(const SpawnFileActions&) = delete;
-    SpawnFileActions& operator=(const SpawnFileActions&) = delete;
-    const posix_spawn_file_actions_t* get() const { return &actions_; }
-
-private:
-    posix_spawn_file_actions_t actions_;
 };
 
 // Both pipe ends close on exec, so no other program this process starts
@@ -124,23 +82,6 @@ std::vector<std::string> successorEnvironment() {
     return entries;
 }
 
-std::vector<char*> pointers(std::vector<std::string>& strings) {
-    std::vector<char*> result;
-    result.reserve(strings.size() + 1);
-    for (std::string& text : strings) {
-        result.push_back(text.data());
-    }
-    result.push_back(nullptr);
-    return result;
-}
-
-void reapWhenDone(pid_t child) {
-    std::thread([child] {
-        while (::waitpid(child, nullptr, 0) == -1 && errno == EINTR) {
-        }
-    }).detach();
-}
-
 std::optional<int> descriptorFrom(const char* text) {
     int fd = -1;
     const char* end = text + std::strlen(text);
@@ -166,24 +107,15 @@ bool startSuccessor(const std::string& program, const std::vector<std::string>& 
     const Descriptor readEnd(readFd);
     Descriptor writeEnd(writeFd);
 
-    std::vector<std::string> argvStrings;
-    argvStrings.reserve(arguments.size() + 1);
-    argvStrings.push_back(program);
-    argvStrings.insert(argvStrings.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv = pointers(argvStrings);
-    std::vector<std::string> environmentStrings = successorEnvironment();
-    std::vector<char*> environment = pointers(environmentStrings);
-
-    const SpawnAttributes attributes;
-    const SpawnFileActions actions(readEnd.get());
-    pid_t child = 0;
-    // posix_spawn reports a program that cannot be executed, so success
-    // means the successor runs.
-    if (::posix_spawn(&child, program.c_str(), actions.get(), attributes.get(), argv.data(),
-                      environment.data()) != 0) {
+    // The successor stays in this process group: it continues the program
+    // the user started, in the same terminal if there is one.
+    const std::optional<pid_t> child =
+        spawnProgram(program, arguments,
+                     {.passDescriptor = readEnd.get(), .environment = successorEnvironment()});
+    if (!child) {
         return false;
     }
-    reapWhenDone(child);
+    reapWhenDone(*child);
     // The write end stays open for the rest of this process's life: the
     // kernel closes it when the process ends, and that releases the
     // successor. Closing it any earlier would let the successor meet this

@@ -1,6 +1,5 @@
 #include "ui/definitions/app_window.hpp"
 
-#include "ui/definitions/common_controls.hpp"
 #include "ui/definitions/popup_menus.hpp"
 #include "ui/definitions/skinned_frame.hpp"
 #include "ui/definitions/window_names.hpp"
@@ -16,28 +15,21 @@ const WindowDef& appWindow() {
         .width = 984,
         .height = 624,
         .title = "APP应用窗口",
-        .controls =
-            {
-                titleBar(),
-                titleLogo(),
-                titleLabel(names::kTitleLabel, 127, "APP应用窗口"),
-                textAdvertLabel(names::kTextAdvert, 360),
-                optionsButton(855, false),
-                captionButton(names::kMinimizeButton, 898),
-                captionButton(names::kMaximizeButton, 925),
-                captionButton(names::kCloseButton, 951),
-                hiddenPushButton(kTitleBar),
-                leftEdge(623),
-                rightEdge(984, 623),
-                bottomEdge(names::kBottomEdge, 624),
-                {.kind = ControlKind::Browser,
-                 .name = names::kBrowser,
-                 .geometry = {0, 28, 984, 596}},
-                {.kind = ControlKind::HypertextView,
-                 .name = names::kLoadingView,
-                 .geometry = {432, 88, 128, 96},
-                 .address = "about:blank"},
-            },
+        .controls = browserWindowControls({.titleLabel = names::kTitleLabel,
+                                           .titleLabelWidth = 127,
+                                           .titleText = "APP应用窗口",
+                                           .textAdvert = names::kTextAdvert,
+                                           .textAdvertWidth = 360,
+                                           .bottomEdge = names::kBottomEdge},
+                                          {
+                                              {.kind = ControlKind::Browser,
+                                               .name = names::kBrowser,
+                                               .geometry = {0, 28, 984, 596}},
+                                              {.kind = ControlKind::HypertextView,
+                                               .name = names::kLoadingView,
+                                               .geometry = {432, 88, 128, 96},
+                                               .address = "about:blank"},
+                                          }),
         .menus =
             {
                 browserContextMenu(names::kSimplifiedMenu, kSimplifiedCaptions),

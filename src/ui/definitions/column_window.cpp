@@ -1,6 +1,5 @@
 #include "ui/definitions/column_window.hpp"
 
-#include "ui/definitions/common_controls.hpp"
 #include "ui/definitions/palette.hpp"
 #include "ui/definitions/popup_menus.hpp"
 #include "ui/definitions/skinned_frame.hpp"
@@ -17,37 +16,30 @@ const WindowDef& columnWindow() {
         .width = 984,
         .height = 624,
         .background = kBlack,
-        .controls =
-            {
-                titleBar(),
-                titleLogo(),
-                titleLabel(names::kTitleLabel, 199, "APP应用"),
-                textAdvertLabel(names::kTextAdvert, 360),
-                optionsButton(855, false),
-                captionButton(names::kMinimizeButton, 898),
-                captionButton(names::kMaximizeButton, 925),
-                captionButton(names::kCloseButton, 951),
-                hiddenPushButton(kTitleBar),
-                leftEdge(623),
-                rightEdge(984, 623),
-                bottomEdge(names::kBottomEdge, 624),
-                // The set-up lays the browsers and the loading view out; their
-                // stored places matter only until then.
-                {.kind = ControlKind::Browser,
-                 .name = names::kColumnBrowser,
-                 .geometry = {2, 28, 72, 76}},
-                {.kind = ControlKind::Browser,
-                 .name = names::kAppBrowser,
-                 .geometry = {200, 96, 72, 76}},
-                {.kind = ControlKind::HypertextView,
-                 .name = names::kLoadingView,
-                 .geometry = {432, 88, 128, 96},
-                 .address = "about:blank"},
-                {.kind = ControlKind::StatusBar,
-                 .name = names::kStatusBar,
-                 .geometry = {0, 604, 984, 20},
-                 .visible = false},
-            },
+        .controls = browserWindowControls({.titleLabel = names::kTitleLabel,
+                                           .titleLabelWidth = 199,
+                                           .titleText = "APP应用",
+                                           .textAdvert = names::kTextAdvert,
+                                           .textAdvertWidth = 360,
+                                           .bottomEdge = names::kBottomEdge},
+                                          {
+                                              // The set-up lays the browsers and the loading view
+                                              // out; their stored places matter only until then.
+                                              {.kind = ControlKind::Browser,
+                                               .name = names::kColumnBrowser,
+                                               .geometry = {2, 28, 72, 76}},
+                                              {.kind = ControlKind::Browser,
+                                               .name = names::kAppBrowser,
+                                               .geometry = {200, 96, 72, 76}},
+                                              {.kind = ControlKind::HypertextView,
+                                               .name = names::kLoadingView,
+                                               .geometry = {432, 88, 128, 96},
+                                               .address = "about:blank"},
+                                              {.kind = ControlKind::StatusBar,
+                                               .name = names::kStatusBar,
+                                               .geometry = {0, 604, 984, 20},
+                                               .visible = false},
+                                          }),
         .menus =
             {
                 browserContextMenu(names::kSimplifiedMenu, kSimplifiedCaptions),

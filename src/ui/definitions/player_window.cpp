@@ -16,23 +16,17 @@ const WindowDef& playerWindow() {
         .width = 984,
         .height = 624,
         .background = kWhite,
-        .controls =
+        // Two maximize buttons in one place, neither bound to anything;
+        // `最大化按钮1` lies on top and receives the skin images.
+        .controls = browserWindowControls(
+            {.titleLabel = names::kTitleLabel,
+             .titleLabelWidth = 199,
+             .titleText = "Quillo影音播放器",
+             .textAdvert = names::kTextAdvert,
+             .textAdvertWidth = 344,
+             .bottomEdge = names::kBottomEdge,
+             .upperMaximizeButton = names::kUpperMaximizeButton},
             {
-                titleBar(),
-                titleLogo(),
-                titleLabel(names::kTitleLabel, 199, "Quillo影音播放器"),
-                textAdvertLabel(names::kTextAdvert, 344),
-                optionsButton(855, false),
-                captionButton(names::kMinimizeButton, 898),
-                // Two maximize buttons in one place, neither bound to anything;
-                // `最大化按钮1` lies on top and receives the skin images.
-                captionButton(names::kMaximizeButton, 925, Cursor::Arrow),
-                captionButton(names::kUpperMaximizeButton, 925, Cursor::Arrow),
-                captionButton(names::kCloseButton, 951),
-                hiddenPushButton(kTitleBar),
-                leftEdge(623),
-                rightEdge(984, 623),
-                bottomEdge(names::kBottomEdge, 624),
                 {.kind = ControlKind::Browser,
                  .name = names::kPlayBrowser,
                  .geometry = {2, 28, 72, 76}},
@@ -41,7 +35,7 @@ const WindowDef& playerWindow() {
                  .geometry = {192, 48, 100, 100}},
                 // Stopped once the play page has loaded; nothing is bound to its tick.
                 timer(names::kLoadTimer, 10000),
-            },
+            }),
         .closeControl = names::kCloseButton,
     };
     return definition;

@@ -1,5 +1,8 @@
 #include "ui/definitions/skinned_frame.hpp"
 
+#include <iterator>
+
+#include "ui/definitions/common_controls.hpp"
 #include "ui/definitions/palette.hpp"
 
 namespace quillo::ui::definitions {
@@ -7,9 +10,19 @@ namespace {
 
 using skinned_frame::kCaptionButtonSize;
 using skinned_frame::kCaptionTop;
+using skinned_frame::kDesignHeight;
 using skinned_frame::kOptionsButtonSize;
 using skinned_frame::kTitleBarHeight;
 constexpr int kEdge = skinned_frame::kEdgeWidth;
+
+// The browser windows' title-bar buttons, as stored (the maximize toggle
+// lays them out anew from the frame's right edge).
+constexpr int kBrowserOptionsLeft = 855;
+constexpr int kBrowserMinimizeLeft = 898;
+constexpr int kBrowserMaximizeLeft = 925;
+constexpr int kBrowserCloseLeft = 951;
+// The browser windows' edges stop one pixel short of the bottom edge.
+constexpr int kBrowserEdgeHeight = kDesignHeight - 1;
 
 // The caption buttons as a screen reader names them; the player's second
 // maximize button (shown while maximized) restores.
@@ -97,6 +110,36 @@ ControlDef bottomEdge(std::string_view name, int windowHeight) {
     return {.kind = ControlKind::PictureBox,
             .name = name,
             .geometry = {0, windowHeight - kEdge, kDesignWidth, kEdge}};
+}
+
+std::vector<ControlDef> browserWindowControls(const BrowserFrame& frame,
+                                              std::vector<ControlDef> content) {
+    const bool twoMaximizeButtons = !frame.upperMaximizeButton.empty();
+    const Cursor maximizeCursor = twoMaximizeButtons ? Cursor::Arrow : Cursor::Hand;
+    std::vector<ControlDef> controls{
+        titleBar(),
+        titleLogo(),
+        titleLabel(frame.titleLabel, frame.titleLabelWidth, frame.titleText),
+        textAdvertLabel(frame.textAdvert, frame.textAdvertWidth),
+        optionsButton(kBrowserOptionsLeft, false),
+        captionButton(skinned_frame::kMinimizeButton, kBrowserMinimizeLeft),
+        captionButton(skinned_frame::kMaximizeButton, kBrowserMaximizeLeft, maximizeCursor),
+    };
+    if (twoMaximizeButtons) {
+        controls.push_back(
+            captionButton(frame.upperMaximizeButton, kBrowserMaximizeLeft, maximizeCursor));
+    }
+    controls.insert(controls.end(),
+                    {
+                        captionButton(skinned_frame::kCloseButton, kBrowserCloseLeft),
+                        hiddenPushButton(kTitleBar),
+                        leftEdge(kBrowserEdgeHeight),
+                        rightEdge(kDesignWidth, kBrowserEdgeHeight),
+                        bottomEdge(frame.bottomEdge, kDesignHeight),
+                    });
+    controls.insert(controls.end(), std::make_move_iterator(content.begin()),
+                    std::make_move_iterator(content.end()));
+    return controls;
 }
 
 }  // namespace quillo::ui::definitions

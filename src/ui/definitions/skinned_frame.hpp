@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "ui/model/window_definition.hpp"
 
@@ -63,5 +64,25 @@ ControlDef optionsButton(int left, bool visible);
 ControlDef leftEdge(int height);                                 // `leftpic` at 0, 2
 ControlDef rightEdge(int windowWidth, int height);               // `rightpic` at windowWidth - 2, 2
 ControlDef bottomEdge(std::string_view name, int windowHeight);  // 984 x 2 at the bottom
+
+// What differs between the frames of the browser windows (player, column
+// and application window, 984 x 624).
+struct BrowserFrame {
+    std::string_view titleLabel;
+    int titleLabelWidth = 0;
+    std::string_view titleText;
+    std::string_view textAdvert;
+    int textAdvertWidth = 0;
+    std::string_view bottomEdge;
+    // A second maximize button lying on the first (the player's). Neither is
+    // bound to anything then, and both show the arrow cursor.
+    std::string_view upperMaximizeButton{};
+};
+
+// A browser window's controls: its frame (title bar, logo, title label, text
+// advertisement, the hidden options button, the caption buttons, the hidden
+// push button and the edges) and then `content`, above the frame.
+std::vector<ControlDef> browserWindowControls(const BrowserFrame& frame,
+                                              std::vector<ControlDef> content);
 
 }  // namespace quillo::ui::definitions

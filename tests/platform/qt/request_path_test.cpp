@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/qt/qt_backend.hpp"
+#include "test_model.hpp"
 #include "ui/model/window_model.hpp"
 
 namespace quillo::qt {
@@ -66,24 +67,14 @@ public:
 
 private slots:
     void init() {
-        model_ = std::make_unique<ui::WindowModel>(
-            backend_, [this](std::string_view name) -> const ui::WindowDef* {
-                for (const ui::WindowDef& definition : definitions_) {
-                    if (definition.name == name) {
-                        return &definition;
-                    }
-                }
-                return nullptr;
-            });
-        backend_.attach(*model_);
+        model_ = attachedModel(backend_, definitions_);
         log_.clear();
         gate_ = Gate{};
     }
 
     void cleanup() {
         gate_.open();
-        model_->destroy("SecondWindow");
-        model_->destroy("MainWindow");
+        destroyEveryWindow(*model_, definitions_);
         model_.reset();
     }
 

@@ -16,6 +16,7 @@
 #include "platform/qt/image_button.hpp"
 #include "platform/qt/picture_box.hpp"
 #include "platform/qt/qt_backend.hpp"
+#include "test_model.hpp"
 #include "ui/model/window_model.hpp"
 
 namespace quillo::qt {
@@ -63,6 +64,9 @@ std::vector<ui::WindowDef> testDefinitions() {
     // Advertisement windows, by their role.
     ui::WindowDef popUp{
         .name = "PopUpWindow", .width = 120, .height = 90, .role = ui::WindowRole::PopUp};
+    popUp.controls = {
+        {.kind = ControlKind::Timer, .name = "时钟", .visible = false, .interval = 20},
+    };
     ui::WindowDef popUnder{
         .name = "PopUnderWindow", .width = 160, .height = 100, .role = ui::WindowRole::PopUnder};
     return {window, popUp, popUnder};
@@ -77,23 +81,10 @@ public:
     explicit WindowViewTest(QtBackend& backend) : backend_(backend) {}
 
 private slots:
-    void init() {
-        model_ = std::make_unique<ui::WindowModel>(
-            backend_, [this](std::string_view name) -> const ui::WindowDef* {
-                for (const ui::WindowDef& definition : definitions_) {
-                    if (definition.name == name) {
-                        return &definition;
-                    }
-                }
-                return nullptr;
-            });
-        backend_.attach(*model_);
-    }
+    void init() { model_ = attachedModel(backend_, definitions_); }
 
     void cleanup() {
-        for (const ui::WindowDef& definition : definitions_) {
-            model_->destroy(definition.name);
-        }
+        destroyEveryWindow(*model_, definitions_);
         model_.reset();
     }
 
@@ -230,11 +221,17 @@ private slots:
         QVERIFY(!window.control("勾选框").checked());
         QTRY_VERIFY(ticks > 0);
 
-        // Once the model has destroyed the window, nothing more is reported.
+        // Once the model has destroyed the window, nothing more is reported:
+        // another window's timer of the same interval ticks three times
+        // meanwhile, which the destroyed one would have matched.
         model_->destroy("ViewWindow");
         QVERIFY(!view->isVisible());
         const int ticksAtEnd = ticks;
-        QTest::qWait(60);
+        int otherTicks = 0;
+        model_->bind("PopUpWindow", "时钟", ui::EventKind::Tick,
+                     [&](ui::EventArgs&) { ++otherTicks; });
+        model_->load("PopUpWindow");
+        QTRY_VERIFY(otherTicks >= 3);
         QCOMPARE(ticks, ticksAtEnd);
     }
 
