@@ -229,7 +229,7 @@ private slots:
         const int ticksAtEnd = ticks;
         int otherTicks = 0;
         model_->bind("PopUpWindow", "时钟", ui::EventKind::Tick,
-                     [&](ui::EventArgs&) { ++otherTicks; });
+                     [&](ui::Window&, ui::EventArgs&) { ++otherTicks; });
         model_->load("PopUpWindow");
         QTRY_VERIFY(otherTicks >= 3);
         QCOMPARE(ticks, ticksAtEnd);
