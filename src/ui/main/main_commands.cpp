@@ -64,9 +64,11 @@ void onTrayAction(App& app, int code) {
 void onCloseButton(App& app) {
     if (app.config().readConfig("Tray") == "1") {
         ui::Window& window = mainWindow(app);
-        window.hide();
+        // The icon first: where the desktop shows no tray, hiding the window
+        // then minimises it where it stands instead.
         window.setTrayIcon(app.programDirectory() / "Icon" / "TrayLOGO.ico",
                            gbk("点击本图标显示主程序"));
+        window.hide();
         return;
     }
     // "2" quits; so does a missing or unknown value, so that the window can

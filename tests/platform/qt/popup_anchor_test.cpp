@@ -23,8 +23,8 @@ private slots:
         QTest::addColumn<QRect>("expected");
         QTest::newRow("smaller") << QRect(50, 50, 984, 624) << QSize(296, 246)
                                  << QRect(738, 428, 296, 246);
-        QTest::newRow("same size") << QRect(10, 20, 300, 200) << QSize(300, 200)
-                                   << QRect(10, 20, 300, 200);
+        QTest::newRow("same size")
+            << QRect(10, 20, 300, 200) << QSize(300, 200) << QRect(10, 20, 300, 200);
         QTest::newRow("wider") << QRect(0, 0, 200, 400) << QSize(296, 246)
                                << QRect(0, 154, 296, 246);
     }
