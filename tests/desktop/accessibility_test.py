@@ -40,6 +40,7 @@ class AccessibilityTest(unittest.TestCase):
             os.environ["DBUS_SESSION_BUS_ADDRESS"] = desktop.bus_address
             os.environ["DISPLAY"] = desktop.display
             import pyatspi  # pylint: disable=import-outside-toplevel
+            from gi.repository import GLib  # pylint: disable=import-outside-toplevel
 
             desktop.start_program()
             desktop.window_named(display_name("1"), timeout=60)
@@ -59,7 +60,12 @@ class AccessibilityTest(unittest.TestCase):
                 return None
 
             def named(window, role):
-                return [n.name for n in nodes(window) if n.getRole() == role]
+                def read():
+                    try:
+                        return ([n.name for n in nodes(window) if n.getRole() == role],)
+                    except GLib.GError:  # an object went while the tree was read (a page)
+                        return None
+                return wait_until(read, 20, what="a whole reading of the window's tree")[0]
 
             main = wait_until(lambda: frame(display_name("1")), 20, what="the main window's title")
             buttons = named(main, pyatspi.ROLE_PUSH_BUTTON)
