@@ -115,6 +115,7 @@ class DesktopSession:
         self.started_at = None
         self.server_address = None
         self.began = None
+        self.x_watch = None
         # More environment for the program only (QT_LOGGING_RULES, say).
         self.program_env = {}
 
@@ -166,6 +167,9 @@ class DesktopSession:
         return found
 
     def close(self):
+        if self.x_watch is not None:
+            self.x_watch.close()
+            self.x_watch = None
         for process in reversed(self.processes):
             stop_group(process)
         self.processes.clear()
@@ -420,8 +424,11 @@ class DesktopSession:
         return out
 
     def accepts_focus(self, window):
-        """What the window tells the window manager in its WM_HINTS."""
-        return "accepts input or input focus: False" not in self._property(window, "WM_HINTS")
+        """Whether a window manager may give the window the keyboard focus:
+        it accepts input in its WM_HINTS or announces WM_TAKE_FOCUS (which
+        window managers take as focusable whatever the hints say)."""
+        return ("accepts input or input focus: False" not in self._property(window, "WM_HINTS")
+                or "WM_TAKE_FOCUS" in self._property(window, "WM_PROTOCOLS"))
 
     def window_types(self, window):
         return self._property(window, "_NET_WM_WINDOW_TYPE")
@@ -448,6 +455,13 @@ class DesktopSession:
         _, out = self._x("xdotool", "search", "--onlyvisible", "--name", ".")
         mapped = set(out.split())
         return [w for w in listed if w in mapped]
+
+    def watch_x(self):
+        """Starts recording the stacking, the active window and every mark
+        of attention on the screen (see x_watch.py); returns the record."""
+        from x_watch import XWatch  # pylint: disable=import-outside-toplevel
+        self.x_watch = XWatch(self.display)
+        return self.x_watch
 
     def watch_root(self):
         """Starts recording what happens to top-level windows (created,

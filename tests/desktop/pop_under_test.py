@@ -14,8 +14,10 @@ import unittest
 
 import desktop_test
 from desktop_driver import DesktopSession, wait_until
-from desktop_test import (CASCADE, CLOSE_BUTTON, CONTENT_TOP, FIRST_FILM, MAIN_HEIGHT, MAIN_LEFT, MAIN_TOP,
-                          MAIN_WIDTH, config_with, display_name, served, site_is_shown)
+from desktop_test import (CASCADE, CLOSE_BUTTON, CONTENT_TOP, CORNER_TITLE, EXIT_CLOSE_BUTTON,
+                          EXIT_TITLE, FIRST_FILM, MAIN_HEIGHT, MAIN_LEFT, MAIN_TOP, MAIN_WIDTH,
+                          OPTIONS_BUTTON, OPTIONS_MENUS, config_with, display_name, page_is_shown,
+                          served, site_is_shown)
 
 POP_UNDER_SIZE = (600, 400)
 # Seconds between two ticks of the pop-under timer after the first one.
@@ -108,24 +110,48 @@ class PopUnderTest(unittest.TestCase):
             self.assert_beneath(desktop, under, [main, player])
             self.assert_mapped_once_at(desktop, under, (MAIN_LEFT, MAIN_TOP), "the pop-under")
 
-    def test_pop_under_under_a_window_manager_takes_neither_focus_nor_attention(self):
+    def next_tick(self, desktop):
+        """Waits for the pop-under timer's next tick: a moment in which a
+        window manager would have acted on what the program just did."""
+        ticks = period_requests(desktop)
+        wait_until(lambda: period_requests(desktop) > ticks, PERIOD + 10, interval=0.2,
+                   what="the next tick of the pop-under timer")
+
+    def assert_never_asked_for(self, watch, windows):
+        """Neither focus nor attention, however briefly, for any of the
+        windows, from the start of the record."""
+        ids = {int(window): what for what, window in windows.items()}
+        for window, what in ids.items():
+            self.assertEqual(watch.attention_marks(window), [],
+                             f"the {what} was marked as asking for attention")
+        active = watch.activations()
+        self.assertFalse(set(active) & set(ids),
+                         f"made active: {[ids[w] for w in active if w in ids]}")
+
+    def test_advertisement_windows_under_a_window_manager_take_neither_focus_nor_attention(self):
+        # The window manager is openbox; QUILLO_DESKTOP_WM runs it under
+        # another (see desktop_driver.py).
         with self.session(config_with(Language="1"), window_manager=True) as desktop:
+            watch = desktop.watch_x()
             desktop.start_program()
             main = desktop.window_named(display_name("1"), timeout=60)
+            corner = desktop.window_named(CORNER_TITLE, timeout=30)
             player = self.open_player(desktop)
             wait_until(lambda: desktop.active_window() == player, 10,
                        what="the player window active")
 
             under = self.wait_pop_under(desktop)
             self.assertEqual(desktop.geometry(under), (MAIN_LEFT, MAIN_TOP) + POP_UNDER_SIZE)
-            self.assert_beneath(desktop, under, [main, player])
-            # Once the window manager has handled its mapping, when it would
-            # mark it.
-            desktop.wm_sync()
+            # Beneath the windows in use from its first frame: in no stacking
+            # of the screen since it came onto it did it stand above them.
+            self.assertEqual(watch.stood_above(under, [main, player]), [],
+                             "the pop-under stood above the windows in use: "
+                             + watch.describe({"pop-under": under, "main": main, "player": player}))
+            self.next_tick(desktop)
             self.assertEqual(desktop.active_window(), player)
             self.assertNotEqual(desktop.focused_window(), under)
-            self.assertFalse(desktop.asks_for_attention(under))
             self.assert_beneath(desktop, under, [main, player])
+            self.assert_never_asked_for(watch, {"corner pop-up": corner, "pop-under": under})
 
             # The player closes: the focus goes to the main window, the
             # pop-under stays beneath it.
@@ -134,11 +160,30 @@ class PopUnderTest(unittest.TestCase):
             wait_until(lambda: not desktop.is_visible(player), 10, what="the player to close")
             wait_until(lambda: desktop.active_window() == main, 10,
                        what="the main window active after the player closed")
-            desktop.wm_sync()
-            self.assertNotEqual(desktop.focused_window(), under)
+            self.next_tick(desktop)
             self.assertEqual(desktop.active_window(), main)
-            self.assertFalse(desktop.asks_for_attention(under))
-            self.assert_beneath(desktop, under, [main])
+            self.assertNotEqual(desktop.focused_window(), under)
+            self.assertEqual(watch.stood_above(under, [main]), [],
+                             "the pop-under stood above the main window: "
+                             + watch.describe({"pop-under": under, "main": main}))
+            self.assert_never_asked_for(watch, {"corner pop-up": corner, "pop-under": under})
+
+            # Quit: the exit pop-up shows its page, without the focus.
+            desktop.click(MAIN_LEFT + OPTIONS_BUTTON[0], MAIN_TOP + OPTIONS_BUTTON[1])
+            desktop.window_named(OPTIONS_MENUS["1"], timeout=10)
+            desktop.keys("Up", "Return")
+            exit_popup = desktop.window_named(EXIT_TITLE, timeout=15)
+            geometry = desktop.geometry(exit_popup)
+            wait_until(lambda: page_is_shown(desktop.screenshot(), geometry), 15, interval=0.5,
+                       what="the advertisement page in the exit pop-up")
+            self.assertNotEqual(desktop.focused_window(), exit_popup)
+            self.assertNotIn(int(exit_popup), watch.activations())
+            self.assertEqual(watch.attention_marks(exit_popup), [],
+                             "the exit pop-up was marked as asking for attention")
+            self.assertEqual(watch.attention_marks(under), [],
+                             "the pop-under was marked as asking for attention")
+            desktop.click(geometry[0] + EXIT_CLOSE_BUTTON[0], geometry[1] + EXIT_CLOSE_BUTTON[1])
+            self.assertEqual(desktop.wait_program_end(15), 0)
 
 
 if __name__ == "__main__":

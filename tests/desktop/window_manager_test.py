@@ -4,13 +4,13 @@ window manager's stacking, focus and minimising, and on a tray that comes
 and goes. See desktop_test.py for the usage.
 """
 
-import subprocess
 import unittest
 
 import desktop_test
 from desktop_driver import DesktopSession, wait_until
 from desktop_test import (CLOSE_BUTTON, CORNER_SIZE, CORNER_TITLE, MAIN_LEFT, MAIN_TOP,
-                          OPTIONS_BUTTON, OPTIONS_MENUS, config_with, display_name)
+                          OPTIONS_BUTTON, OPTIONS_MENUS, config_with, display_name,
+                          page_is_shown)
 
 # Where the corner pop-up stands from the work area's bottom-right corner.
 CORNER_FROM_RIGHT = 300
@@ -122,15 +122,20 @@ class WindowManagerTest(unittest.TestCase):
             desktop.start_tray()
             left, top, width, height = desktop.work_area()
             self.assertLess(height, desktop.screen[1], "the panel reserves no strip")
+            watch = desktop.watch_x()
             main = self.start(desktop)
             popup = desktop.window_named(CORNER_TITLE, timeout=30)
-            self.assertEqual(desktop.geometry(popup),
+            geometry = desktop.geometry(popup)
+            self.assertEqual(geometry,
                              (left + width - CORNER_FROM_RIGHT, top + height - CORNER_FROM_BOTTOM)
                              + CORNER_SIZE)
+            wait_until(lambda: page_is_shown(desktop.screenshot(), geometry), 15, interval=0.5,
+                       what="the advertisement page in the corner pop-up")
             self.assertNotEqual(desktop.focused_window(), popup)
             self.assertEqual(desktop.active_window(), main)
-            desktop.wm_sync()
-            self.assertFalse(desktop.asks_for_attention(popup))
+            self.assertNotIn(int(popup), watch.activations())
+            self.assertEqual(watch.attention_marks(popup), [],
+                             "the corner pop-up was marked as asking for attention")
             desktop.save_screenshot("corner-popup")
 
     def test_settings_dialog_keys(self):

@@ -60,7 +60,8 @@ void reportWindowPlacement() {
         qCWarning(placementLog).noquote()
             << "running as a native Wayland client: the compositor places the windows, so they"
                " open where it puts them (the main window keeps its size and state, not its"
-               " place); set DISPLAY to run through XWayland";
+               " place; the corner pop-up stands in the main window's corner); set DISPLAY to"
+               " run through XWayland";
     }
 }
 

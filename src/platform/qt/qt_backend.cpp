@@ -19,6 +19,7 @@
 #include "platform/qt/browser_view.hpp"
 #include "platform/qt/dialog_placement.hpp"
 #include "platform/qt/display_platform.hpp"
+#include "platform/qt/popup_anchor.hpp"
 #include "platform/qt/qt_text.hpp"
 #include "platform/qt/web_engine_environment.hpp"
 #include "platform/qt/window_role.hpp"
@@ -199,6 +200,7 @@ void QtBackend::presentPending() {
         WindowView* view = viewOf(*window);
         if (view != nullptr && window->visible()) {
             if (!view->isVisible()) {
+                anchorPopUp(*view, *window);
                 setFirstFrameBackdrop(*view);
             }
             presentWindow(*view, window->definition().role);
@@ -255,7 +257,17 @@ void QtBackend::windowRaised(ui::Window& window) {
 
 void QtBackend::windowChanged(ui::Window& window, ui::WindowProperty property) {
     if (WindowView* view = viewOf(window)) {
+        if (property == ui::WindowProperty::Visible && window.visible() && !view->isVisible()) {
+            anchorPopUp(*view, window);
+        }
         view->applyWindow(window, property);
+    }
+}
+
+void QtBackend::anchorPopUp(WindowView& view, const ui::Window& window) {
+    if (window.definition().role == ui::WindowRole::PopUp && mainView_ != nullptr &&
+        mainView_ != &view) {
+        anchorToWindow(view, *mainView_, clientPlacesWindows());
     }
 }
 

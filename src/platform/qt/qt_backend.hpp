@@ -89,6 +89,9 @@ private:
     // A window in use that closes gives the focus to the main window, so
     // that the window manager hands it to no other (the pop-under).
     void handFocusOn(const WindowView& leaving);
+    // A pop-up about to show stands in the main window's corner where the
+    // program cannot place its windows (see popup_anchor.hpp).
+    void anchorPopUp(WindowView& view, const ui::Window& window);
     // Closes the pages of the options dialog that have left the model but
     // stay on the screen until the next page stands (or the loop turns).
     void retireDialogs();

@@ -253,6 +253,12 @@ void WindowView::applyVisible(const ui::Window& window) {
         // still holds its minimised state: it comes back restored.
         restoreFromMinimised();
         showAgain(*this, window.definition().role);
+    } else if (!tray_.isNull() && isVisible() && !QSystemTrayIcon::isSystemTrayAvailable()) {
+        // Hidden to a tray that the desktop does not show: minimised where
+        // it stands. Never unmapped on the way: a window manager that met
+        // the window unmapped and mapped again at once (mutter) could keep
+        // it on the screen, restored.
+        minimiseUntilTrayAppears();
     } else {
         hide();
     }

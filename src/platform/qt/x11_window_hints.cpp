@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace quillo::qt {
 namespace {
@@ -123,7 +124,46 @@ bool demandsAttention(xcb_connection_t* connection, xcb_window_t window, xcb_ato
     return false;
 }
 
+// The window's WM_PROTOCOLS atoms.
+std::vector<xcb_atom_t> protocols(xcb_connection_t* connection, xcb_window_t window,
+                                  xcb_atom_t property) {
+    const Reply<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, window, property, XCB_ATOM_ATOM, 0, 32),
+            nullptr),
+        &std::free);
+    if (!reply || reply->format != 32) {
+        return {};
+    }
+    const auto count = static_cast<std::size_t>(xcb_get_property_value_length(reply.get())) / 4;
+    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+    return {atoms, atoms + count};
+}
+
 }  // namespace
+
+void announceTakeFocus(QWidget& window, bool announce) {
+    xcb_connection_t* connection = x11Connection();
+    const xcb_window_t id = nativeWindow(window);
+    if (connection == nullptr || id == 0) {
+        return;
+    }
+    const xcb_atom_t property = atom(connection, "WM_PROTOCOLS");
+    const xcb_atom_t takeFocus = atom(connection, "WM_TAKE_FOCUS");
+    std::vector<xcb_atom_t> atoms = protocols(connection, id, property);
+    const bool announced = std::find(atoms.begin(), atoms.end(), takeFocus) != atoms.end();
+    if (announced == announce) {
+        return;
+    }
+    if (announce) {
+        atoms.push_back(takeFocus);
+    } else {
+        std::erase(atoms, takeFocus);
+    }
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, property, XCB_ATOM_ATOM, 32,
+                        static_cast<std::uint32_t>(atoms.size()), atoms.data());
+    xcb_flush(connection);
+}
 
 void clearIconicHint(QWidget& window) {
     xcb_connection_t* connection = x11Connection();

@@ -16,6 +16,15 @@ namespace quillo::qt {
 // hidden and its minimised state cleared, and would map as an icon again.
 void clearIconicHint(QWidget& window);
 
+// Whether the window announces the WM_TAKE_FOCUS protocol, which the toolkit
+// announces on every window. A window that refuses input in its WM_HINTS but
+// announces it is still one that window managers focus ("globally active",
+// ICCCM 4.1.7), activate and, when they keep it from the focus, mark as
+// asking for attention; without it, it is a window that takes no input at
+// all, which they leave alone. Call once the window has its native window
+// and again whenever it gets a new one.
+void announceTakeFocus(QWidget& window, bool announce);
+
 // Takes back a request for the user's attention (_NET_WM_STATE_DEMANDS_ATTENTION,
 // the urgency hint) that the window manager set on the window, as some do
 // for a window that opens without the focus.

@@ -59,9 +59,11 @@ void onTrayAction(App& app, ui::Window& window, int code) {
 
 void onCloseButton(App& app, ui::Window& window) {
     if (app.settings().closeToTray().value_or(false)) {
-        window.hide();
+        // The icon first: where the desktop shows no tray, hiding the window
+        // then minimises it where it stands instead.
         window.setTrayIcon(app.programDirectory() / "Icon" / "TrayLOGO.ico",
                            gbk("点击本图标显示主程序"));
+        window.hide();
         return;
     }
     // Quitting is the choice; so is a missing or unknown value, so that the

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
+#include <QtGlobal>
+
 #include <map>
 #include <string>
 
@@ -45,6 +48,53 @@ INSTANTIATE_TEST_SUITE_P(
         DisplayCase{
             "FallbackListFirstNeedsDisplay", {{"QT_QPA_PLATFORM", "wayland;offscreen"}}, false}),
     [](const ::testing::TestParamInfo<DisplayCase>& info) { return std::string(info.param.name); });
+
+// Under a Wayland session the program runs through XWayland when it is
+// there and the user chose no Qt platform: it places its own windows.
+struct PlatformCase {
+    const char* name;
+    std::map<std::string, std::string> environment;
+    const char* chosen;  // QT_QPA_PLATFORM afterwards, null: unset
+};
+
+class XWaylandPreferred : public ::testing::TestWithParam<PlatformCase> {};
+
+TEST_P(XWaylandPreferred, OnlyWhenXWaylandIsThereAndNothingWasChosen) {
+    const PlatformCase& c = GetParam();
+    for (const char* variable :
+         {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "QT_QPA_PLATFORM"}) {
+        const auto found = c.environment.find(variable);
+        if (found == c.environment.end()) {
+            qunsetenv(variable);
+        } else {
+            qputenv(variable, QByteArray::fromStdString(found->second));
+        }
+    }
+    preferXWayland();
+    if (c.chosen == nullptr) {
+        EXPECT_FALSE(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"));
+    } else {
+        EXPECT_EQ(qgetenv("QT_QPA_PLATFORM").toStdString(), c.chosen);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, XWaylandPreferred,
+    ::testing::Values(
+        PlatformCase{
+            "WaylandWithXWayland", {{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}}, "xcb"},
+        PlatformCase{"WaylandSessionWithXWayland",
+                     {{"XDG_SESSION_TYPE", "wayland"}, {"DISPLAY", ":1"}},
+                     "xcb"},
+        PlatformCase{"WaylandWithoutXWayland", {{"WAYLAND_DISPLAY", "wayland-0"}}, nullptr},
+        PlatformCase{"X11Only", {{"DISPLAY", ":0"}}, nullptr},
+        PlatformCase{
+            "ChosenByTheUser",
+            {{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}, {"QT_QPA_PLATFORM", "wayland"}},
+            "wayland"}),
+    [](const ::testing::TestParamInfo<PlatformCase>& info) {
+        return std::string(info.param.name);
+    });
 
 }  // namespace
 }  // namespace quillo::qt
