@@ -179,8 +179,9 @@ class DesktopSession:
 
     def _spawn(self, args, log_name, **kwargs):
         log = open(os.path.join(self.artifacts, f"{self.name}.{log_name}.log"), "wb")
-        process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=log,
-                                   stderr=subprocess.STDOUT, start_new_session=True, **kwargs)
+        process = subprocess.Popen(ending_with_the_test() + list(args), stdin=subprocess.DEVNULL,
+                                   stdout=log, stderr=subprocess.STDOUT, start_new_session=True,
+                                   **kwargs)
         log.close()
         self.processes.append(process)
         return process
@@ -579,6 +580,14 @@ def stop_group(process, grace=5):
         pass
 
 
+def ending_with_the_test():
+    """A command prefix that ends the process it starts when the test that
+    started it dies: a test killed by its time-out, or by the user, leaves
+    no program playing a film, nor an X server, behind (each runs in a
+    session of its own, out of reach of the signal that killed the test)."""
+    return ["setpriv", "--pdeathsig", "TERM", "--"]
+
+
 def start_x_server(screen):
     """Starts Xvfb with one screen of the given (width, height) on a display
     number it chooses itself; returns the process (in a session of its own)
@@ -587,7 +596,7 @@ def start_x_server(screen):
     process = None
     try:
         process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+            ending_with_the_test() + ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
              f"{screen[0]}x{screen[1]}x24", "-nolisten", "tcp", "-noreset"],
             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
             pass_fds=(write_end,), start_new_session=True)
