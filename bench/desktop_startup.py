@@ -486,7 +486,8 @@ class Bench:
                 raise BenchError(f"{path} is missing; build the program first")
         try:
             self.workdir = tempfile.mkdtemp(prefix="quillo-bench-")
-            self.site = self._site_without_advertisement_windows()
+            self.site = (os.path.join(REPO, "demo", "site") if self.args.as_shipped
+                         else self._site_without_advertisement_windows())
             self._start_x_server()
             self._start_session_bus()
             self._start_content_server()
@@ -1076,6 +1077,9 @@ def main():
                         help="leave out the memory sample with a column and an application "
                              "window open")
     parser.add_argument("--no-bare", action="store_true", help="leave out the bare view")
+    parser.add_argument("--as-shipped", action="store_true",
+                        help="the demo site as shipped, corner pop-up and pop-under on (their "
+                        "windows open in the middle of the samples: compare site visible only)")
     parser.add_argument("--no-chromium", action="store_true", help="leave out Chromium --app")
     parser.add_argument("--flags", action="append", default=[],
                         help="a variant with QTWEBENGINE_CHROMIUM_FLAGS set to exactly this")
