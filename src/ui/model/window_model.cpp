@@ -36,6 +36,20 @@ WindowModel::~WindowModel() = default;
 
 namespace {
 
+// Ends the program unless the window's definition has the control and the
+// control's kind raises the event.
+void checkControlRaises(const WindowDef& definition, std::string_view window,
+                        std::string_view control, EventKind event) {
+    const ControlDef* controlDef = definition.findControl(control);
+    if (controlDef == nullptr) {
+        failBinding(window, control, eventName(event), "the window has no such control");
+    }
+    if (!controlRaises(controlDef->kind, event)) {
+        failBinding(window, control, eventName(event),
+                    "the control's kind never raises this event");
+    }
+}
+
 bool namesAction(const WindowDef& definition, std::string_view action) {
     return std::ranges::any_of(definition.menus, [action](const MenuDef& menu) {
         return std::ranges::any_of(
@@ -57,13 +71,7 @@ void WindowModel::bind(std::string_view window, std::string_view control, EventK
             failBinding(window, control, eventText, "a window never raises this event");
         }
     } else {
-        const ControlDef* controlDef = definition->findControl(control);
-        if (controlDef == nullptr) {
-            failBinding(window, control, eventText, "the window has no such control");
-        }
-        if (!controlRaises(controlDef->kind, event)) {
-            failBinding(window, control, eventText, "the control's kind never raises this event");
-        }
+        checkControlRaises(*definition, window, control, event);
     }
     auto [it, added] = handlers_.try_emplace({std::string(window), std::string(control), event},
                                              std::move(handler));
@@ -111,13 +119,7 @@ void WindowModel::bindAnswer(std::string_view window, std::string_view control, 
     if (!asksAnswer(event)) {
         failBinding(window, control, eventText, "the event asks no answer");
     }
-    const ControlDef* controlDef = definition->findControl(control);
-    if (controlDef == nullptr) {
-        failBinding(window, control, eventText, "the window has no such control");
-    }
-    if (!controlRaises(controlDef->kind, event)) {
-        failBinding(window, control, eventText, "the control's kind never raises this event");
-    }
+    checkControlRaises(*definition, window, control, event);
     auto [it, added] =
         answers_.try_emplace({std::string(window), std::string(control), event}, std::move(answer));
     if (!added) {
